@@ -1,0 +1,30 @@
+#include "runtime/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace rt {
+
+QString InputBox(QWidget* parent, const QString& message, const QString& title,
+                 const QString& defaultText) {
+    QInputDialog dialog(parent);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(message);
+    dialog.setTextValue(defaultText);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+void MsgBox(QWidget* parent, const QString& message, const QString& title) {
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(title);
+    box.setText(message);
+    box.setTextFormat(Qt::PlainText);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace rt

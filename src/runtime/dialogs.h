@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace rt {
+
+// Modal value prompt with the default pre-filled. Returns the text as typed,
+// or the empty text when cancelled.
+QString InputBox(QWidget* parent, const QString& message, const QString& title,
+                 const QString& defaultText);
+
+// Modal message box with one OK button and no icon.
+void MsgBox(QWidget* parent, const QString& message, const QString& title);
+
+} // namespace rt

@@ -1,0 +1,79 @@
+#include "runtime/display_cell.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+namespace rt {
+namespace {
+constexpr int kBorder = 2;
+}
+
+DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void DisplayCell::Cls() {
+    if (lines_.isEmpty())
+        return;
+    lines_.clear();
+    Changed();
+}
+
+void DisplayCell::Print(const QString& line) {
+    lines_.append(line);
+    Changed();
+}
+
+void DisplayCell::Changed() {
+    update();
+    const QString shown = text();
+    emit textChanged(shown);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, shown);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void DisplayCell::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, palette().base());
+    // A sunken two-pixel border, as a boxed cell on a paper form.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawLine(area.topLeft() + QPoint(1, 1), area.topRight() + QPoint(-1, 1));
+    painter.drawLine(area.topLeft() + QPoint(1, 1), area.bottomLeft() + QPoint(1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+
+    painter.setClipRect(area.adjusted(kBorder, kBorder, -kBorder, -kBorder));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    int baseline = kBorder + metrics.ascent();
+    for (const QString& line : lines_) {
+        painter.drawText(QPoint(kBorder, baseline), line);
+        baseline += metrics.height();
+    }
+}
+
+void DisplayCell::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void DisplayCell::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    event->accept();
+}
+
+} // namespace rt

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace rt {
+
+// A one-line output cell. Text only reaches it through Cls and Print; what it
+// shows is readable as the property "text" (printed lines joined by "\n").
+class DisplayCell : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text NOTIFY textChanged)
+
+public:
+    explicit DisplayCell(QWidget* parent = nullptr);
+
+    // Erases everything printed; the next Print starts at the top left.
+    void Cls();
+    // Draws one line at the print position, then moves to the next line.
+    void Print(const QString& line);
+
+    QString text() const { return lines_.join(u'\n'); }
+
+signals:
+    void textChanged(const QString& text);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Changed();
+
+    QStringList lines_;
+    bool pressed_ = false;
+};
+
+} // namespace rt

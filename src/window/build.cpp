@@ -1,0 +1,129 @@
+#include "window/build.h"
+
+#include "runtime/click_label.h"
+#include "runtime/display_cell.h"
+#include "window/fonts.h"
+#include "window/roster.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace window {
+namespace {
+
+constexpr QColor kHighlight(128, 255, 128);
+constexpr int kLineWidth = 2;
+
+// The fraction bar of STEP 3.
+class LineControl : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    }
+};
+
+QRect Pixels(const Control& c) {
+    return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
+            c.height / kTwipsPerPixel};
+}
+
+QString Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Number(const Control& c) {
+    const auto digits = c.name.find_first_of("0123456789");
+    return Text(c.name.substr(digits)).toInt();
+}
+
+QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
+    switch (c.kind) {
+    case Kind::Label: {
+        auto* label = new rt::ClickLabel(&parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(Text(c.caption));
+        // A caption wraps at word boundaries when its control is too narrow.
+        label->setWordWrap(true);
+        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        if (c.highlight) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::Window, kHighlight);
+            label->setPalette(palette);
+            label->setAutoFillBackground(true);
+        }
+        controls.labels.at(static_cast<std::size_t>(Number(c))) = label;
+        return label;
+    }
+    case Kind::Picture: {
+        auto* cell = new rt::DisplayCell(&parent);
+        cell->setAccessibleName(Text(c.role));
+        controls.pictures.at(static_cast<std::size_t>(Number(c))) = cell;
+        return cell;
+    }
+    case Kind::Frame: {
+        auto* frame = new QGroupBox(Text(c.caption), &parent);
+        return frame;
+    }
+    case Kind::Option: {
+        auto* option = new QRadioButton(Text(c.caption), &parent);
+        option->setChecked(c.selected);
+        controls.options.at(static_cast<std::size_t>(Number(c))) = option;
+        return option;
+    }
+    case Kind::Command: {
+        auto* button = new QPushButton(Text(c.caption), &parent);
+        button->setAutoDefault(false);
+        controls.commands.at(static_cast<std::size_t>(Number(c))) = button;
+        return button;
+    }
+    case Kind::Line: {
+        auto* line = new LineControl(&parent);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Controls Build(QWidget& form) {
+    Controls controls;
+    QHash<QString, QWidget*> containers;
+    containers.insert(form.objectName(), &form);
+    form.setFont(FontFor(Face::Default));
+    for (const Control& c : Roster()) {
+        QWidget* parent = containers.value(Text(c.container), &form);
+        QWidget* widget = Create(c, *parent, controls);
+        widget->setObjectName(Text(c.name));
+        if (c.face != Face::Default)
+            widget->setFont(FontFor(c.face));
+        if (c.kind == Kind::Line) {
+            // The line runs from (left, top) by (width, height); draw it as a
+            // bar of its width centred on that path.
+            const QRect r = Pixels(c);
+            widget->setGeometry(r.left(), r.top() - kLineWidth / 2, std::max(r.width(), kLineWidth),
+                                std::max(r.height(), kLineWidth));
+        } else {
+            widget->setGeometry(Pixels(c));
+        }
+        if (c.kind == Kind::Frame)
+            containers.insert(widget->objectName(), widget);
+    }
+    // A cell is drawn over the caption that reaches under it.
+    for (rt::DisplayCell* cell : controls.pictures) {
+        if (cell)
+            cell->raise();
+    }
+    form.setMinimumSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    form.resize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    return controls;
+}
+
+} // namespace window

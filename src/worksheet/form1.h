@@ -1,0 +1,111 @@
+#pragma once
+
+#include "window/build.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+// The job analysis worksheet: one window that owns every control, the state of
+// the worksheet and every procedure that works on them.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Worksheet state. Texts are kept exactly as typed; multipliers and RWLs
+    // as 32-bit floats. Nothing resets them for the life of the window.
+    QString myvalueHOV;  // origin V
+    QString myvalueHDV;  // destination V
+    QString myvalueFR;   // lifting frequency
+    float hmVARo2 = 0;   // HM at origin
+    float hmVARd2 = 0;   // HM at destination
+    float vmVARo1 = 0;   // origin V as a number
+    float vmVARd1 = 0;   // destination V as a number
+    float vmVARo2 = 0;   // VM at origin
+    float vmVARd2 = 0;   // VM at destination
+    float dmvar = 0;     // DM, both rows
+    float amVARo2 = 0;   // AM at origin
+    float amVARd2 = 0;   // AM at destination
+    float fMvardo = 0;   // FM at origin
+    float fMvardd = 0;   // FM at destination
+    float cmvaro = 0;    // CM at origin
+    float cmvard = 0;    // CM at destination
+    QString MyvalueLavg; // L(AVG)
+    QString MyvalueLmax; // L(Max)
+    float rwlORIGIN = 0; // RWL at origin
+    float rwlDESTIN = 0; // RWL at destination
+
+    // Unit system and reset.
+    void ApplyUnitSystem();
+    void ShowLoadConstant();
+    void ClearAllCells();
+
+    // Commands.
+    void Calculate();
+    void EndProgram();
+
+    // Task variable entry.
+    void EnterOriginH();
+    void EnterDestinationH();
+    void EnterOriginV();
+    void EnterDestinationV();
+    void EnterOriginAngle();
+    void EnterDestinationAngle();
+    void EnterLoadAvg();
+    void EnterLoadMax();
+
+    // Frequency multiplier.
+    void EnterFrequency();
+    void RecomputeFrequencyMultiplier();
+    void SelectFrequencyMultipliers(double frequency, double originV, double destinationV);
+
+    // Job results.
+    void ComputeDistanceMultiplier();
+    void ComputeCouplingMultiplier();
+    void ComputeRwlAndLiftingIndex();
+
+    // Advice messages.
+    void ShowHmSuggestions();
+    void ShowVmSuggestions();
+    void ShowDmSuggestions();
+    void ShowAmSuggestions();
+    void ShowFmSuggestions();
+    void ShowCmSuggestions();
+    void ShowLcSuggestions();
+    void ShowRwlSuggestions();
+    void ShowVerticalDistanceInfoUs();
+    void ShowVerticalDistanceInfoMetric();
+    // The vertical distance caption's click: the note in the current units.
+    void ShowVerticalDistanceInfo();
+
+    // Runs one event's procedures in order. A run-time error stops them where
+    // it happens and is reported in a message box; the window stays usable.
+    using Procedure = void (Form1::*)();
+    void RunEvent(Procedure first, Procedure second = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend struct Form1Access; // lets tests read the private entries
+
+    // Controls by roster number; a missing one is a run-time error.
+    rt::DisplayCell& Picture(int number) const;
+    rt::ClickLabel& Label(int number) const;
+    // True when the option button is selected.
+    bool Value(int option) const;
+    bool IsUsCustomary() const { return Value(9); }
+    // The load constant of the selected unit system, and its captions too.
+    void PrintUnitSystem(bool withCaptions);
+
+    QString strOriginH;       // origin H as typed
+    std::int16_t intOriginH = 0; // origin H as a whole number
+    QString strDestinH;       // destination H as typed
+    std::int16_t intDestinH = 0; // destination H as a whole number
+
+    window::Controls controls_;
+};
