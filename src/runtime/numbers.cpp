@@ -168,6 +168,8 @@ QString Fixed(const Decimal& d, int decimals, bool dropZeroFraction) {
         n.insert(0, k + 1 - n.size(), '0');
     std::string out = d.negative && !zero ? "-" : "";
     out += n.substr(0, n.size() - k);
+    if (decimals == 0)
+        return QString::fromLatin1(out);
     out += '.';
     const std::string fraction = n.substr(n.size() - k);
     if (!(dropZeroFraction && fraction.find_first_not_of('0') == std::string::npos))
@@ -211,6 +213,8 @@ QString FormatDecimal(const Decimal& d, Pattern pattern, int significant) {
         return Fixed(d, 1, false);
     case Pattern::PointAlways:
         return Fixed(d, 1, true);
+    case Pattern::Whole:
+        return Fixed(d, 0, false);
     case Pattern::General:
         break;
     }

@@ -37,6 +37,7 @@ enum class Pattern {
     TwoDecimals, // "0.00"
     OneDecimal,  // "###0.0"
     PointAlways, // "0.#": at most one decimal, the point always shown
+    Whole,       // "0": a whole number, no point
 };
 
 // Formats the decimal value of the number as its type prints it (see Str),

@@ -14,8 +14,38 @@ namespace {
 using F = Form1;
 
 constexpr std::array kWiring = std::to_array<Wire>({
+    {"Command1", &F::Calculate},
+    {"Command2", &F::EndProgram},
     {"Option9", &F::ClearAllCells, &F::ApplyUnitSystem},
     {"Option10", &F::ClearAllCells, &F::ApplyUnitSystem},
+    {"Option1", &F::RecomputeFrequencyMultiplier},
+    {"Option2", &F::RecomputeFrequencyMultiplier},
+    {"Option3", &F::RecomputeFrequencyMultiplier},
+    {"Option6", &F::ComputeCouplingMultiplier},
+    {"Option7", &F::ComputeCouplingMultiplier},
+    {"Option8", &F::ComputeCouplingMultiplier},
+    {"Label4", &F::EnterLoadAvg},
+    {"Picture1", &F::EnterLoadAvg},
+    {"Label5", &F::EnterLoadMax},
+    {"Picture2", &F::EnterLoadMax},
+    {"Label9", &F::EnterOriginH},
+    {"Picture3", &F::EnterOriginH},
+    {"Label11", &F::EnterDestinationH},
+    {"Picture5", &F::EnterDestinationH},
+    {"Label10", &F::EnterOriginV},
+    {"Picture4", &F::EnterOriginV},
+    {"Label12", &F::EnterDestinationV},
+    {"Picture6", &F::EnterDestinationV},
+    {"Label16", &F::EnterOriginAngle},
+    {"Label18", &F::EnterOriginAngle},
+    {"Picture8", &F::EnterOriginAngle},
+    {"Label17", &F::EnterDestinationAngle},
+    {"Label19", &F::EnterDestinationAngle},
+    {"Picture9", &F::EnterDestinationAngle},
+    {"Label24", &F::EnterFrequency},
+    {"Picture18", &F::EnterFrequency},
+    {"Label14", &F::ComputeDistanceMultiplier},
+    {"Picture7", &F::ComputeDistanceMultiplier},
 });
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/build.h"
+#include "worksheet/prompt.h"
 
 #include <QString>
 #include <QWidget>
@@ -61,7 +62,7 @@ public:
     // Frequency multiplier.
     void EnterFrequency();
     void RecomputeFrequencyMultiplier();
-    void SelectFrequencyMultipliers(double frequency, double originV, double destinationV);
+    void SelectFrequencyMultipliers(double rate, double originV, double destinationV);
 
     // Job results.
     void ComputeDistanceMultiplier();
@@ -101,6 +102,17 @@ private:
     bool IsUsCustomary() const { return Value(9); }
     // The load constant of the selected unit system, and its captions too.
     void PrintUnitSystem(bool withCaptions);
+
+    // Opens the value prompt with the texts of the selected unit system.
+    QString Ask(const PromptText& prompt);
+    // Clears a cell and prints one line into it.
+    void Show(int cell, const QString& text);
+
+    // The two rows of the worksheet share their procedures.
+    enum class Side { Origin, Destination };
+    void EnterHorizontal(Side side);
+    void EnterVertical(Side side);
+    void EnterAngle(Side side);
 
     QString strOriginH;       // origin H as typed
     std::int16_t intOriginH = 0; // origin H as a whole number

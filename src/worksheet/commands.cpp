@@ -1,0 +1,18 @@
+#include "worksheet/form1.h"
+
+#include <QCoreApplication>
+
+void Form1::Calculate() {
+    ApplyUnitSystem();
+    ComputeDistanceMultiplier();
+    ComputeCouplingMultiplier();
+    ShowLoadConstant();
+    ComputeRwlAndLiftingIndex();
+}
+
+void Form1::EndProgram() {
+    // Ends the event loop through the application, so the program leaves
+    // main normally and nothing after it is skipped.
+    close();
+    QCoreApplication::exit(0);
+}
