@@ -14,20 +14,22 @@ struct AngleSide {
 };
 
 // Degrees under both unit systems.
-constexpr AngleSide kOrigin{{"Enter Number of Asymmetric Angle (degrees)", "Origin", "30",
-                             "Origin", "30"},
-                            8,
-                            16};
-constexpr AngleSide kDestination{{"Enter Number of Asymmetric Angle (degrees)", "Destination",
-                                  "30", "Destination", "30"},
-                                 9,
-                                 17};
+constexpr AngleSide kOrigin{
+    {"Enter Number of Asymmetric Angle (degrees)", "Origin", "30", "Origin", "30"}, 8, 16};
+constexpr AngleSide kDestination{
+    {"Enter Number of Asymmetric Angle (degrees)", "Destination", "30", "Destination", "30"},
+    9,
+    17};
 
 } // namespace
 
-void Form1::EnterOriginAngle() { EnterAngle(Side::Origin); }
+void Form1::EnterOriginAngle() {
+    EnterAngle(Side::Origin);
+}
 
-void Form1::EnterDestinationAngle() { EnterAngle(Side::Destination); }
+void Form1::EnterDestinationAngle() {
+    EnterAngle(Side::Destination);
+}
 
 void Form1::EnterAngle(Side side) {
     const bool origin = side == Side::Origin;

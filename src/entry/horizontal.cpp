@@ -19,9 +19,13 @@ constexpr HorizontalSide kDestination{
 
 } // namespace
 
-void Form1::EnterOriginH() { EnterHorizontal(Side::Origin); }
+void Form1::EnterOriginH() {
+    EnterHorizontal(Side::Origin);
+}
 
-void Form1::EnterDestinationH() { EnterHorizontal(Side::Destination); }
+void Form1::EnterDestinationH() {
+    EnterHorizontal(Side::Destination);
+}
 
 void Form1::EnterHorizontal(Side side) {
     const bool origin = side == Side::Origin;

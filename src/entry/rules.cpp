@@ -7,7 +7,9 @@
 
 namespace entry {
 
-std::int16_t WholeNumberH(double typed) { return rt::CInt(std::clamp(typed, -32768.0, 32767.0)); }
+std::int16_t WholeNumberH(double typed) {
+    return rt::CInt(std::clamp(typed, -32768.0, 32767.0));
+}
 
 double HorizontalMultiplier(std::int16_t h, bool usCustomary) {
     if (usCustomary) {

@@ -19,9 +19,13 @@ constexpr VerticalSide kDestination{
 
 } // namespace
 
-void Form1::EnterOriginV() { EnterVertical(Side::Origin); }
+void Form1::EnterOriginV() {
+    EnterVertical(Side::Origin);
+}
 
-void Form1::EnterDestinationV() { EnterVertical(Side::Destination); }
+void Form1::EnterDestinationV() {
+    EnterVertical(Side::Destination);
+}
 
 void Form1::EnterVertical(Side side) {
     const bool origin = side == Side::Origin;

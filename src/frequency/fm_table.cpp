@@ -62,6 +62,8 @@ float FrequencyMultiplier(double frequency, Duration duration, bool high) {
     return 0.0f;
 }
 
-bool IsHigh(double v, bool usCustomary) { return v >= (usCustomary ? 30 : 75); }
+bool IsHigh(double v, bool usCustomary) {
+    return v >= (usCustomary ? 30 : 75);
+}
 
 } // namespace frequency

@@ -57,6 +57,5 @@ void Form1::SelectFrequencyMultipliers(double rate, double originV, double desti
         return;
     }
     fMvardo = frequency::FrequencyMultiplier(rate, *duration, frequency::IsHigh(originV, us));
-    fMvardd =
-        frequency::FrequencyMultiplier(rate, *duration, frequency::IsHigh(destinationV, us));
+    fMvardd = frequency::FrequencyMultiplier(rate, *duration, frequency::IsHigh(destinationV, us));
 }

@@ -14,7 +14,8 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
 }

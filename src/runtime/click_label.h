@@ -9,17 +9,17 @@ namespace rt {
 class ClickLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 

@@ -71,7 +71,8 @@ void DisplayCell::mousePressEvent(QMouseEvent* event) {
 void DisplayCell::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
 }

@@ -11,7 +11,7 @@ class DisplayCell : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
 
-public:
+  public:
     explicit DisplayCell(QWidget* parent = nullptr);
 
     // Erases everything printed; the next Print starts at the top left.
@@ -21,16 +21,16 @@ public:
 
     QString text() const { return lines_.join(u'\n'); }
 
-signals:
+  signals:
     void textChanged(const QString& text);
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void Changed();
 
     QStringList lines_;

@@ -22,7 +22,9 @@ bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The leading number of a text, split into its parts; `end` is the index just
 // past the last character that belongs to it.

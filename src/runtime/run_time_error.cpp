@@ -9,6 +9,8 @@ QString RunTimeError::message() const {
     return QStringLiteral("Run-time error '%1': %2").arg(number_).arg(description_);
 }
 
-void RaiseOverflow() { throw RunTimeError(kOverflow, QStringLiteral("Overflow")); }
+void RaiseOverflow() {
+    throw RunTimeError(kOverflow, QStringLiteral("Overflow"));
+}
 
 } // namespace rt

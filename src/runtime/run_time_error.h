@@ -9,7 +9,7 @@ namespace rt {
 // A failure inside a worksheet procedure. It stops the procedure and the event
 // that ran it; the event dispatcher reports it to the user.
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     RunTimeError(int number, const QString& description);
 
     int number() const { return number_; }
@@ -17,7 +17,7 @@ public:
     // "Run-time error '6': Overflow"
     QString message() const;
 
-private:
+  private:
     int number_;
     QString description_;
 };

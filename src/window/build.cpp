@@ -19,10 +19,10 @@ constexpr int kLineWidth = 2;
 
 // The fraction bar of STEP 3.
 class LineControl : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::WindowText));

@@ -15,7 +15,8 @@ constexpr bool kSelected = true;
 // Containers come before the controls they hold.
 constexpr std::array kRoster = std::to_array<Control>({
     // Title and STEP 1 heading
-    {"Label1", Label, "Form1", "JOB ANALYSIS WORKSHEET", 3120, 120, 2655, 255, Bold, false, kCentred},
+    {"Label1", Label, "Form1", "JOB ANALYSIS WORKSHEET", 3120, 120, 2655, 255, Bold, false,
+     kCentred},
     {"Label2", Label, "Form1", "STEP 1. Measure and record task variables", 120, 360, 3975, 375,
      BoldUnderline},
     // Unit system
@@ -28,13 +29,15 @@ constexpr std::array kRoster = std::to_array<Control>({
     {"Label4", Label, "Form1", "L(AVG)", 360, 1800, 615, 255},
     {"Picture1", Picture, "Form1", "", 960, 1800, 375, 255, Default, false, false, false, "L(AVG)"},
     {"Label5", Label, "Form1", "L(Max)", 1560, 1800, 495, 255},
-    {"Picture2", Picture, "Form1", "", 2040, 1800, 375, 255, Default, false, false, false, "L(Max)"},
+    {"Picture2", Picture, "Form1", "", 2040, 1800, 375, 255, Default, false, false, false,
+     "L(Max)"},
     // Hand location
     {"Label6", Label, "Form1", "Hand Location(in)", 360, 2160, 1695, 255, BoldUnderline},
     {"Label7", Label, "Form1", "Origin", 360, 2400, 615, 255},
     {"Label8", Label, "Form1", "Destination", 1800, 2400, 975, 255},
     {"Label9", Label, "Form1", "H", 360, 2640, 375, 255},
-    {"Picture3", Picture, "Form1", "", 480, 2640, 375, 255, Default, false, false, false, "Origin H"},
+    {"Picture3", Picture, "Form1", "", 480, 2640, 375, 255, Default, false, false, false,
+     "Origin H"},
     {"Label10", Label, "Form1", "V", 960, 2640, 375, 255},
     {"Picture4", Picture, "Form1", "", 1080, 2640, 375, 255, Default, false, false, false,
      "Origin V"},
@@ -181,6 +184,8 @@ static_assert(kRoster.size() == 112);
 
 } // namespace
 
-std::span<const Control> Roster() { return kRoster; }
+std::span<const Control> Roster() {
+    return kRoster;
+}
 
 } // namespace window

@@ -50,7 +50,9 @@ constexpr std::array kWiring = std::to_array<Wire>({
 
 } // namespace
 
-std::span<const Wire> Wiring() { return kWiring; }
+std::span<const Wire> Wiring() {
+    return kWiring;
+}
 
 void Connect(Form1& form) {
     for (const Wire& wire : kWiring) {

@@ -12,12 +12,12 @@ namespace {
 
 const QString kTitle = QStringLiteral("Job Analysis Worksheet - Revised NIOSH Lifting Equation");
 
-template <typename Array>
-auto& Lookup(const Array& controls, int number) {
+template <typename Array> auto& Lookup(const Array& controls, int number) {
     const auto index = static_cast<std::size_t>(number);
     if (number < 0 || index >= controls.size() || controls[index] == nullptr)
-        throw rt::RunTimeError(rt::kControlNotFound,
-                               QStringLiteral("Control array element '%1' doesn't exist").arg(number));
+        throw rt::RunTimeError(
+            rt::kControlNotFound,
+            QStringLiteral("Control array element '%1' doesn't exist").arg(number));
     return *controls[index];
 }
 
@@ -51,8 +51,14 @@ void Form1::RunEvent(Procedure first, Procedure second) {
     }
 }
 
-rt::DisplayCell& Form1::Picture(int number) const { return Lookup(controls_.pictures, number); }
+rt::DisplayCell& Form1::Picture(int number) const {
+    return Lookup(controls_.pictures, number);
+}
 
-rt::ClickLabel& Form1::Label(int number) const { return Lookup(controls_.labels, number); }
+rt::ClickLabel& Form1::Label(int number) const {
+    return Lookup(controls_.labels, number);
+}
 
-bool Form1::Value(int option) const { return Lookup(controls_.options, option).isChecked(); }
+bool Form1::Value(int option) const {
+    return Lookup(controls_.options, option).isChecked();
+}

@@ -13,7 +13,7 @@
 class Form1 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -88,10 +88,10 @@ public:
     using Procedure = void (Form1::*)();
     void RunEvent(Procedure first, Procedure second = nullptr);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     friend struct Form1Access; // lets tests read the private entries
 
     // Controls by roster number; a missing one is a run-time error.
@@ -114,9 +114,9 @@ private:
     void EnterVertical(Side side);
     void EnterAngle(Side side);
 
-    QString strOriginH;       // origin H as typed
+    QString strOriginH;          // origin H as typed
     std::int16_t intOriginH = 0; // origin H as a whole number
-    QString strDestinH;       // destination H as typed
+    QString strDestinH;          // destination H as typed
     std::int16_t intDestinH = 0; // destination H as a whole number
 
     window::Controls controls_;

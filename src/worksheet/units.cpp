@@ -13,12 +13,10 @@ struct UnitTexts {
 };
 
 constexpr std::array kCaptionLabels{3, 6, 13, 34, 35};
-constexpr UnitTexts kUsCustomary{"51",
-                                 {"Object Weight(Lbs)", "Hand Location(in)",
-                                  "Vertical Distance(in)", "Lbs", "Lbs"}};
-constexpr UnitTexts kMetric{"23",
-                            {"Object Weight(KG)", "Hand Location(cm)", "Vertical Distance(cm)",
-                             "KG", "KG"}};
+constexpr UnitTexts kUsCustomary{
+    "51", {"Object Weight(Lbs)", "Hand Location(in)", "Vertical Distance(in)", "Lbs", "Lbs"}};
+constexpr UnitTexts kMetric{
+    "23", {"Object Weight(KG)", "Hand Location(cm)", "Vertical Distance(cm)", "KG", "KG"}};
 
 // Every display cell but the two load constant cells, in clearing order.
 constexpr std::array kClearedCells{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
@@ -26,9 +24,13 @@ constexpr std::array kClearedCells{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 1
 
 } // namespace
 
-void Form1::ApplyUnitSystem() { PrintUnitSystem(true); }
+void Form1::ApplyUnitSystem() {
+    PrintUnitSystem(true);
+}
 
-void Form1::ShowLoadConstant() { PrintUnitSystem(false); }
+void Form1::ShowLoadConstant() {
+    PrintUnitSystem(false);
+}
 
 void Form1::PrintUnitSystem(bool withCaptions) {
     // Two separate tests, not alternatives: each option is read on its own.

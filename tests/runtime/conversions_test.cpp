@@ -70,10 +70,9 @@ struct CIntCase {
 };
 
 const CIntCase kCIntCases[] = {
-    {22.5, 22},       {23.5, 24},       {-2.5, -2},   {-3.5, -4},   {10.5, 10},
-    {11.5, 12},       {0.4999, 0},      {0.5, 0},     {1.5, 2},     {2.6, 3},
-    {-0.6, -1},       {32767.4, 32767}, {-32768, -32768}, {-32768.5, -32768},
-    {32766.5, 32766},
+    {22.5, 22}, {23.5, 24},       {-2.5, -2},       {-3.5, -4},         {10.5, 10},
+    {11.5, 12}, {0.4999, 0},      {0.5, 0},         {1.5, 2},           {2.6, 3},
+    {-0.6, -1}, {32767.4, 32767}, {-32768, -32768}, {-32768.5, -32768}, {32766.5, 32766},
 };
 
 TEST(CInt, RoundsHalvesToEven) {
@@ -205,7 +204,8 @@ TEST(Str, ReadsBackAsTheSameNumberThroughFormat) {
     // The frequency and FM cells print Format(Str(x)): what shows must be x
     // through the pattern.
     for (float fm : {0.0f, 0.15f, 0.28f, 0.52f, 0.95f, 1.0f})
-        EXPECT_EQ(rt::Format(rt::Str(fm), Pattern::TwoDecimals), rt::Format(fm, Pattern::TwoDecimals));
+        EXPECT_EQ(rt::Format(rt::Str(fm), Pattern::TwoDecimals),
+                  rt::Format(fm, Pattern::TwoDecimals));
     EXPECT_EQ(rt::Format(rt::Str(3.0), Pattern::PointAlways), "3.");
     EXPECT_EQ(rt::Format(rt::Str(1e20), Pattern::PointAlways), "100000000000000000000.");
 }

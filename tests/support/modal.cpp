@@ -81,6 +81,8 @@ Responder::Responder(Action action, QString text)
     timer_->start();
 }
 
-Responder::~Responder() { delete timer_; }
+Responder::~Responder() {
+    delete timer_;
+}
 
 } // namespace support

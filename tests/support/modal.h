@@ -25,7 +25,7 @@ struct Modal {
 // Arm it before the click that opens the dialog; it polls for
 // QApplication::activeModalWidget() and handles exactly one dialog.
 class Responder {
-public:
+  public:
     enum class Action { Answer, Cancel, Close };
 
     static std::unique_ptr<Responder> Answer(const QString& text);
@@ -39,7 +39,7 @@ public:
 
     const Modal& seen() const { return *seen_; }
 
-private:
+  private:
     Responder(Action action, QString text);
 
     std::shared_ptr<Modal> seen_;

@@ -13,7 +13,9 @@ Sheet::Sheet() : form_(new Form1) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form_));
 }
 
-Sheet::~Sheet() { delete form_; }
+Sheet::~Sheet() {
+    delete form_;
+}
 
 QWidget* Sheet::control(const QString& name) const {
     auto* widget = form_->findChild<QWidget*>(name);

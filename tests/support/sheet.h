@@ -19,7 +19,7 @@ namespace support {
 
 // A worksheet shown on the offscreen screen, as at start-up.
 class Sheet {
-public:
+  public:
     Sheet();
     ~Sheet();
 
@@ -37,7 +37,7 @@ public:
     // Clicks the control and closes the message box it opens.
     Modal closeBox(const QString& name);
 
-private:
+  private:
     Form1* form_;
 };
 

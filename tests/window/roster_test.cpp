@@ -46,10 +46,10 @@ bool IsKind(QWidget* widget, window::Kind kind) {
         // A one-line caption is drawn from the top: its advance must fit the
         // width and its ink the height.
         const QRect need =
-            oneLine ? QRect(0, 0, metrics.horizontalAdvance(text),
-                            metrics.ascent() + metrics.tightBoundingRect(text).bottom() + 1)
-                    : metrics.boundingRect(QRect(0, 0, label->width(), 10000),
-                                           Qt::TextWordWrap, text);
+            oneLine
+                ? QRect(0, 0, metrics.horizontalAdvance(text),
+                        metrics.ascent() + metrics.tightBoundingRect(text).bottom() + 1)
+                : metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
         if (need.width() > label->width() || need.height() > label->height())
             return ::testing::AssertionFailure()
                    << name.toStdString() << " \"" << text.toStdString() << "\" needs "
@@ -61,12 +61,12 @@ bool IsKind(QWidget* widget, window::Kind kind) {
         QStyleOptionButton style;
         style.initFrom(option);
         style.text = option->text();
-        const QRect text = option->style()->subElementRect(QStyle::SE_RadioButtonContents,
-                                                           &style, option);
+        const QRect text =
+            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
         const int need = metrics.horizontalAdvance(option->text());
         if (need > text.width() || metrics.height() > option->height())
-            return ::testing::AssertionFailure() << name.toStdString() << " needs " << need
-                                                 << " in " << text.width();
+            return ::testing::AssertionFailure()
+                   << name.toStdString() << " needs " << need << " in " << text.width();
         return ::testing::AssertionSuccess();
     }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {

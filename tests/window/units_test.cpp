@@ -10,18 +10,18 @@
 
 namespace {
 
-const QStringList kCleared{
-    "Picture1",  "Picture2",  "Picture3",  "Picture4",  "Picture5",  "Picture6",
-    "Picture7",  "Picture8",  "Picture9",  "Picture10", "Picture11", "Picture12",
-    "Picture13", "Picture14", "Picture15", "Picture16", "Picture17", "Picture18",
-    "Picture19", "Picture20", "Picture21", "Picture22", "Picture25", "Picture26",
-    "Picture27", "Picture28", "Picture29", "Picture30", "Picture31", "Picture32"};
+const QStringList kCleared{"Picture1",  "Picture2",  "Picture3",  "Picture4",  "Picture5",
+                           "Picture6",  "Picture7",  "Picture8",  "Picture9",  "Picture10",
+                           "Picture11", "Picture12", "Picture13", "Picture14", "Picture15",
+                           "Picture16", "Picture17", "Picture18", "Picture19", "Picture20",
+                           "Picture21", "Picture22", "Picture25", "Picture26", "Picture27",
+                           "Picture28", "Picture29", "Picture30", "Picture31", "Picture32"};
 
 const QStringList kUnitLabels{"Label3", "Label6", "Label13", "Label34", "Label35"};
 const QStringList kUsCaptions{"Object Weight(Lbs)", "Hand Location(in)", "Vertical Distance(in)",
                               "Lbs", "Lbs"};
-const QStringList kMetricCaptions{"Object Weight(KG)", "Hand Location(cm)",
-                                  "Vertical Distance(cm)", "KG", "KG"};
+const QStringList kMetricCaptions{"Object Weight(KG)", "Hand Location(cm)", "Vertical Distance(cm)",
+                                  "KG", "KG"};
 
 bool Selected(support::Sheet& sheet, const char* name) {
     return qobject_cast<QRadioButton*>(sheet.control(name))->isChecked();
@@ -48,8 +48,8 @@ void MarkVariables(Form1& f) {
     f.MyvalueLmax = "lm";
     float mark = 1.5f;
     for (float* v : {&f.hmVARo2, &f.hmVARd2, &f.vmVARo1, &f.vmVARd1, &f.vmVARo2, &f.vmVARd2,
-                     &f.dmvar, &f.amVARo2, &f.amVARd2, &f.fMvardo, &f.fMvardd, &f.cmvaro,
-                     &f.cmvard, &f.rwlORIGIN, &f.rwlDESTIN})
+                     &f.dmvar, &f.amVARo2, &f.amVARd2, &f.fMvardo, &f.fMvardd, &f.cmvaro, &f.cmvard,
+                     &f.rwlORIGIN, &f.rwlDESTIN})
         *v = mark++;
 }
 
@@ -60,9 +60,9 @@ void ExpectVariablesMarked(const Form1& f) {
     EXPECT_EQ(f.MyvalueLavg, "la");
     EXPECT_EQ(f.MyvalueLmax, "lm");
     float mark = 1.5f;
-    for (float v : {f.hmVARo2, f.hmVARd2, f.vmVARo1, f.vmVARd1, f.vmVARo2, f.vmVARd2, f.dmvar,
-                    f.amVARo2, f.amVARd2, f.fMvardo, f.fMvardd, f.cmvaro, f.cmvard, f.rwlORIGIN,
-                    f.rwlDESTIN})
+    for (float v :
+         {f.hmVARo2, f.hmVARd2, f.vmVARo1, f.vmVARd1, f.vmVARo2, f.vmVARd2, f.dmvar, f.amVARo2,
+          f.amVARd2, f.fMvardo, f.fMvardd, f.cmvaro, f.cmvard, f.rwlORIGIN, f.rwlDESTIN})
         EXPECT_EQ(v, mark++);
 }
 
@@ -79,13 +79,13 @@ TEST(StartUp, UsCustomaryAndAnEmptySheet) {
         EXPECT_EQ(sheet.cell(name), "") << name.toStdString();
 
     const Form1& f = sheet.form();
-    for (const QString& text : {f.myvalueHOV, f.myvalueHDV, f.myvalueFR, f.MyvalueLavg,
-                                f.MyvalueLmax, Form1Access::strOriginH(f),
-                                Form1Access::strDestinH(f)})
+    for (const QString& text :
+         {f.myvalueHOV, f.myvalueHDV, f.myvalueFR, f.MyvalueLavg, f.MyvalueLmax,
+          Form1Access::strOriginH(f), Form1Access::strDestinH(f)})
         EXPECT_TRUE(text.isEmpty());
-    for (float v : {f.hmVARo2, f.hmVARd2, f.vmVARo1, f.vmVARd1, f.vmVARo2, f.vmVARd2, f.dmvar,
-                    f.amVARo2, f.amVARd2, f.fMvardo, f.fMvardd, f.cmvaro, f.cmvard, f.rwlORIGIN,
-                    f.rwlDESTIN})
+    for (float v :
+         {f.hmVARo2, f.hmVARd2, f.vmVARo1, f.vmVARd1, f.vmVARo2, f.vmVARd2, f.dmvar, f.amVARo2,
+          f.amVARd2, f.fMvardo, f.fMvardd, f.cmvaro, f.cmvard, f.rwlORIGIN, f.rwlDESTIN})
         EXPECT_EQ(v, 0.0f);
     EXPECT_EQ(Form1Access::intOriginH(f), 0);
     EXPECT_EQ(Form1Access::intDestinH(f), 0);
