@@ -1,7 +1,10 @@
 #include "runtime/dialogs.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <limits>
 
 namespace rt {
 
@@ -12,6 +15,9 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(message);
     dialog.setTextValue(defaultText);
+    // Any text is an entry: lift the line edit's default 32767-character cap.
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

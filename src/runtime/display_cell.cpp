@@ -8,6 +8,8 @@
 namespace rt {
 namespace {
 constexpr int kBorder = 2;
+// More than any cell can show; a longer line is cut before it is laid out.
+constexpr qsizetype kMostDrawn = 256;
 }
 
 DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
@@ -58,7 +60,7 @@ void DisplayCell::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     int baseline = kBorder + metrics.ascent();
     for (const QString& line : lines_) {
-        painter.drawText(QPoint(kBorder, baseline), line);
+        painter.drawText(QPoint(kBorder, baseline), line.left(kMostDrawn));
         baseline += metrics.height();
     }
 }

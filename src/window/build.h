@@ -1,26 +1,25 @@
 #pragma once
 
+#include <QPointer>
+
 #include <array>
 
-class QLabel;
-class QPushButton;
-class QRadioButton;
-class QWidget;
+#include "runtime/click_label.h"
+#include "runtime/display_cell.h"
 
-namespace rt {
-class ClickLabel;
-class DisplayCell;
-} // namespace rt
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace window {
 
 // The controls of the window by kind and number (Picture7 is pictures[7]);
-// slots of numbers the design does not use stay empty.
+// slots of numbers the design does not use stay empty, and a control that no
+// longer exists reads as empty too.
 struct Controls {
-    std::array<rt::DisplayCell*, 33> pictures{};
-    std::array<rt::ClickLabel*, 67> labels{};
-    std::array<QRadioButton*, 11> options{};
-    std::array<QPushButton*, 3> commands{};
+    std::array<QPointer<rt::DisplayCell>, 33> pictures{};
+    std::array<QPointer<rt::ClickLabel>, 67> labels{};
+    std::array<QPointer<QRadioButton>, 11> options{};
+    std::array<QPointer<QPushButton>, 3> commands{};
 };
 
 // Creates every control of the roster as a child of form, at its place, with

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,8 +12,20 @@
 namespace support {
 namespace {
 
-constexpr int kPollMs = 5;
 constexpr int kGiveUpMs = 10000;
+
+bool Wants(Responder::Action action, QWidget* dialog) {
+    switch (action) {
+    case Responder::Action::Answer:
+    case Responder::Action::Cancel:
+        return qobject_cast<QInputDialog*>(dialog) != nullptr;
+    case Responder::Action::CloseMessageBox:
+        return qobject_cast<QMessageBox*>(dialog) != nullptr;
+    case Responder::Action::Close:
+        break;
+    }
+    return true;
+}
 
 void Handle(QWidget* dialog, Responder::Action action, const QString& text, Modal& seen) {
     seen.shown = true;
@@ -63,15 +76,21 @@ std::unique_ptr<Responder> Responder::Close() {
     return std::unique_ptr<Responder>(new Responder(Action::Close, QString()));
 }
 
+std::unique_ptr<Responder> Responder::CloseMessageBox() {
+    return std::unique_ptr<Responder>(new Responder(Action::CloseMessageBox, QString()));
+}
+
 Responder::Responder(Action action, QString text)
     : seen_(std::make_shared<Modal>()), timer_(new QTimer) {
-    timer_->setInterval(kPollMs);
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer_, &QTimer::timeout, [this, action, text, waited, seen = seen_] {
+    // Checked on every pass of the event loop: the dialog's own loop runs it
+    // as soon as the dialog is up.
+    timer_->setInterval(0);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer_, &QTimer::timeout, [this, action, text, clock, seen = seen_] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || !dialog->isVisible()) {
-            *waited += kPollMs;
-            if (*waited > kGiveUpMs)
+        if (dialog == nullptr || !dialog->isVisible() || !Wants(action, dialog)) {
+            if (clock->elapsed() > kGiveUpMs)
                 timer_->stop();
             return;
         }

@@ -26,12 +26,15 @@ struct Modal {
 // QApplication::activeModalWidget() and handles exactly one dialog.
 class Responder {
   public:
-    enum class Action { Answer, Cancel, Close };
+    enum class Action { Answer, Cancel, Close, CloseMessageBox };
 
+    // Answer and Cancel wait for a value prompt and leave other dialogs alone.
     static std::unique_ptr<Responder> Answer(const QString& text);
     static std::unique_ptr<Responder> Cancel();
-    // Closes a message box with OK, or any other dialog with Escape.
+    // Closes whatever dialog opens: a message box with OK, a prompt with Cancel.
     static std::unique_ptr<Responder> Close();
+    // Waits for a message box and leaves prompts alone.
+    static std::unique_ptr<Responder> CloseMessageBox();
 
     ~Responder();
     Responder(const Responder&) = delete;
