@@ -1,16 +1,16 @@
 #include "runtime/display_cell.h"
 
+#include "runtime/accessible_cell.h"
+
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 
 namespace rt {
-namespace {
-constexpr int kBorder = 2;
-}
 
 DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
+    InstallCellAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }

@@ -16,6 +16,18 @@ using F = Form1;
 constexpr std::array kWiring = std::to_array<Wire>({
     {"Option9", &F::ClearAllCells, &F::ApplyUnitSystem},
     {"Option10", &F::ClearAllCells, &F::ApplyUnitSystem},
+    // Advice and information captions (Part 5.1).
+    {"Label13", &F::ShowVerticalDistanceInfo},
+    {"Label20", &F::ShowHmSuggestions},
+    {"Label21", &F::ShowVmSuggestions},
+    {"Label22", &F::ShowDmSuggestions},
+    {"Label23", &F::ShowAmSuggestions},
+    {"Label25", &F::ShowFmSuggestions},
+    {"Label26", &F::ShowCmSuggestions},
+    {"Label28", &F::ShowRwlSuggestions},
+    {"Label30", &F::ShowRwlSuggestions},
+    {"Label31", &F::ShowRwlSuggestions},
+    {"Label29", &F::ShowLcSuggestions},
 });
 
 } // namespace
