@@ -5,10 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputDialog>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTimer>
-
-#include <functional>
 
 namespace {
 
@@ -26,6 +27,32 @@ void Enter(Form1& form, void (Form1::*procedure)(), const QString& text) {
 bool Save(QWidget& widget, const QDir& out, const QString& name) {
     QApplication::processEvents();
     return widget.grab().save(out.filePath(name));
+}
+
+// The window with the modal box that is open over it, the box drawn where it
+// stands with a title bar in the style's colours (the offscreen platform has
+// no window manager to draw one).
+QPixmap WindowWithBox(QWidget& form, QWidget& box) {
+    QPixmap shot = form.grab();
+    QPainter painter(&shot);
+    const QPoint at = box.mapToGlobal(QPoint(0, 0)) - form.mapToGlobal(QPoint(0, 0));
+    QStyleOptionTitleBar bar;
+    bar.initFrom(&box);
+    bar.text = box.windowTitle();
+    bar.titleBarFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    bar.subControls = QStyle::SC_TitleBarLabel | QStyle::SC_TitleBarCloseButton;
+    bar.titleBarState = Qt::WindowActive;
+    bar.state |= QStyle::State_Active;
+    const int barHeight = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, &box);
+    bar.rect = QRect(0, 0, box.width(), barHeight);
+    painter.save();
+    painter.translate(at - QPoint(0, barHeight));
+    box.style()->drawComplexControl(QStyle::CC_TitleBar, &bar, &painter, &box);
+    painter.restore();
+    painter.drawPixmap(at, box.grab());
+    painter.setPen(box.palette().color(QPalette::Shadow));
+    painter.drawRect(QRect(at - QPoint(1, barHeight + 1), box.size() + QSize(1, barHeight + 1)));
+    return shot;
 }
 
 } // namespace
@@ -55,5 +82,21 @@ int main(int argc, char* argv[]) {
     form.RunEvent(&Form1::Calculate);
     if (!Save(form, out, QStringLiteral("worksheet-job.png")))
         return 1;
-    return 0;
+
+    // The HM advice, as the click on its caption "HM *" shows it: grabbed
+    // once the box is up, then closed.
+    bool saved = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr || !box->isVisible())
+            return;
+        poll.stop();
+        saved = WindowWithBox(form, *box).save(out.filePath(QStringLiteral("advice-box.png")));
+        box->close();
+    });
+    poll.start();
+    form.RunEvent(&Form1::ShowHmSuggestions);
+    return saved ? 0 : 1;
 }

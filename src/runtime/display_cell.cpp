@@ -1,5 +1,7 @@
 #include "runtime/display_cell.h"
 
+#include "runtime/accessible_cell.h"
+
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,12 +9,12 @@
 
 namespace rt {
 namespace {
-constexpr int kBorder = 2;
 // More than any cell can show; a longer line is cut before it is laid out.
 constexpr qsizetype kMostDrawn = 256;
-}
+} // namespace
 
 DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
+    InstallCellAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }

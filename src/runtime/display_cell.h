@@ -21,6 +21,9 @@ class DisplayCell : public QWidget {
 
     QString text() const { return lines_.join(u'\n'); }
 
+    // Width of the sunken border; the first line is drawn just inside it.
+    static constexpr int kBorder = 2;
+
   signals:
     void textChanged(const QString& text);
     void clicked();

@@ -85,6 +85,7 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
     }
     case Kind::Line: {
         auto* line = new LineControl(&parent);
+        line->setAccessibleName(Text(c.role));
         return line;
     }
     }

@@ -32,7 +32,8 @@ struct Control {
     bool highlight = false;
     bool centred = false;
     bool selected = false; // option button selected at start
-    // What a display cell holds, for its accessible name.
+    // What a display cell holds, or what the line stands for: its accessible
+    // name. Captioned controls are named by their caption.
     std::string_view role = {};
 };
 

@@ -46,6 +46,18 @@ constexpr std::array kWiring = std::to_array<Wire>({
     {"Picture18", &F::EnterFrequency},
     {"Label14", &F::ComputeDistanceMultiplier},
     {"Picture7", &F::ComputeDistanceMultiplier},
+    // Advice and information captions.
+    {"Label13", &F::ShowVerticalDistanceInfo},
+    {"Label20", &F::ShowHmSuggestions},
+    {"Label21", &F::ShowVmSuggestions},
+    {"Label22", &F::ShowDmSuggestions},
+    {"Label23", &F::ShowAmSuggestions},
+    {"Label25", &F::ShowFmSuggestions},
+    {"Label26", &F::ShowCmSuggestions},
+    {"Label28", &F::ShowRwlSuggestions},
+    {"Label30", &F::ShowRwlSuggestions},
+    {"Label31", &F::ShowRwlSuggestions},
+    {"Label29", &F::ShowLcSuggestions},
 });
 
 } // namespace
