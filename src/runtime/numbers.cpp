@@ -2,6 +2,8 @@
 
 #include "runtime/run_time_error.h"
 
+#include <QByteArray>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -99,9 +101,12 @@ double ToDouble(const Scanned& s) {
     text.append(s.digits, first, kMaxParsedDigits);
     text.push_back('e');
     text.append(std::to_string(position));
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
+    // Qt's reader rounds correctly and ignores the locale, like from_chars;
+    // unlike it, it exists for doubles in every standard library (libc++ has
+    // none before version 20, so Apple's toolchains lack it).
+    bool inRange = false;
+    double value = QByteArray::fromStdString(text).toDouble(&inRange);
+    if (!inRange)
         value = position > 0 ? kMax : 0.0;
     if (std::isinf(value))
         value = kMax;
