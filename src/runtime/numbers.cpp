@@ -188,8 +188,12 @@ QString General(const Decimal& d, int significant) {
     const std::string& g = d.digits;
     if (e >= significant || e < -4) {
         out += g[0];
-        if (g.size() > 1)
-            out += "." + g.substr(1);
+        // Appended piecewise: GCC 12 at -O3 wrongly flags "." + string under
+        // -Wrestrict, which -Werror turns into a failed build.
+        if (g.size() > 1) {
+            out += '.';
+            out.append(g, 1);
+        }
         out += e < 0 ? "E-" : "E+";
         const std::string magnitude = std::to_string(std::abs(e));
         if (magnitude.size() < 2)
