@@ -1,5 +1,5 @@
 // The window on a high-dpi screen. CTest runs these cases with
-// QT_SCALE_FACTOR=2; each checks first that the scale is in effect.
+// QT_SCALE_FACTOR=2; the window cases fail when that scale is not in effect.
 #include "support/captions.h"
 #include "support/sheet.h"
 
