@@ -2,6 +2,8 @@
 
 #include "runtime/run_time_error.h"
 
+#include <QByteArray>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -101,9 +103,12 @@ double ToDouble(const Scanned& s) {
     text.append(s.digits, first, kMaxParsedDigits);
     text.push_back('e');
     text.append(std::to_string(position));
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
+    // Qt's reader rounds correctly and ignores the locale, like from_chars;
+    // unlike it, it exists for doubles in every standard library (libc++ has
+    // none before version 20, so Apple's toolchains lack it).
+    bool inRange = false;
+    double value = QByteArray::fromStdString(text).toDouble(&inRange);
+    if (!inRange)
         value = position > 0 ? kMax : 0.0;
     if (std::isinf(value))
         value = kMax;
@@ -187,8 +192,12 @@ QString General(const Decimal& d, int significant) {
     const std::string& g = d.digits;
     if (e >= significant || e < -4) {
         out += g[0];
-        if (g.size() > 1)
-            out += "." + g.substr(1);
+        // Appended piecewise: GCC 12 at -O3 wrongly flags "." + string under
+        // -Wrestrict, which -Werror turns into a failed build.
+        if (g.size() > 1) {
+            out += '.';
+            out.append(g, 1);
+        }
         out += e < 0 ? "E-" : "E+";
         const std::string magnitude = std::to_string(std::abs(e));
         if (magnitude.size() < 2)

@@ -7,15 +7,21 @@
 
 #include <QGroupBox>
 #include <QHash>
+#include <QIcon>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <array>
 
 namespace window {
 namespace {
 
 constexpr QColor kHighlight(128, 255, 128);
 constexpr int kLineWidth = 2;
+// The icon's renderings in the resource, in pixels; QIcon picks the one that
+// suits the frame, task bar and scale of the screen.
+constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
 
 // The fraction bar of STEP 3.
 class LineControl : public QWidget {
@@ -32,6 +38,13 @@ class LineControl : public QWidget {
 QRect Pixels(const Control& c) {
     return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
             c.height / kTwipsPerPixel};
+}
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QString Text(std::string_view text) {
@@ -122,6 +135,7 @@ Controls Build(QWidget& form) {
         if (cell)
             cell->raise();
     }
+    form.setWindowIcon(AppIcon());
     form.setMinimumSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     form.resize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     return controls;

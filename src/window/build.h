@@ -23,7 +23,7 @@ struct Controls {
 };
 
 // Creates every control of the roster as a child of form, at its place, with
-// its caption and font; sets the window's size and title.
+// its caption and font; sets the window's size and icon.
 Controls Build(QWidget& form);
 
 } // namespace window

@@ -41,6 +41,10 @@ const ValCase kValCases[] = {
     {"1 2", 1},
     {"44abc", 44},
     {"1e-999", 0},
+    {"1e-330", 0},
+    {"2e-324", 0},
+    {"3e-324", DBL_TRUE_MIN},
+    {"2.2250738585072014e-308", DBL_MIN},
     {"000000000000000000000000000001.5", 1.5},
     {"0.1", 0.1},
 };
@@ -56,6 +60,8 @@ TEST(Val, SaturatesBeyondTheDoubleRange) {
     EXPECT_EQ(rt::Val(QString(400, u'9')), DBL_MAX);
     EXPECT_EQ(rt::Val("1e99999999999999999999999"), DBL_MAX);
     EXPECT_EQ(rt::Val("1e308"), 1e308);
+    EXPECT_EQ(rt::Val("1e309"), DBL_MAX);
+    EXPECT_EQ(rt::Val("-1.8e308"), -DBL_MAX);
 }
 
 TEST(Val, StopsAtNonAsciiAndNul) {
