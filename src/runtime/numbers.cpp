@@ -15,8 +15,6 @@ namespace {
 constexpr double kSingleOverflow = 0x1.ffffffp+127;
 constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
-// Enough significant digits to round any decimal text correctly to a double.
-constexpr std::size_t kMaxParsedDigits = 800;
 
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
@@ -95,8 +93,10 @@ double ToDouble(const Scanned& s) {
         return s.negative ? -kMax : kMax;
     if (position < -400)
         return 0.0;
+    // Every digit goes to from_chars: cutting them short can turn a value
+    // just above a half between two doubles into an exact half.
     std::string text = "0.";
-    text.append(s.digits, first, kMaxParsedDigits);
+    text.append(s.digits, first);
     text.push_back('e');
     text.append(std::to_string(position));
     double value = 0.0;

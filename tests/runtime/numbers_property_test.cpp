@@ -197,6 +197,10 @@ struct TextCase {
     QString twoDecimals;
 };
 
+// 1 + 2^-53, the exact half between 1 and the next double up.
+const QString kHalfAboveOne =
+    QStringLiteral("1.00000000000000011102230246251565404236316680908203125");
+
 std::vector<TextCase> AdversarialTexts() {
     const QString nul(QChar(u'\0'));
     return {
@@ -236,6 +240,10 @@ std::vector<TextCase> AdversarialTexts() {
         {"1e" + QString(99998, u'9'), DBL_MAX, {}},
         {"1e-" + QString(99997, u'9'), 0, "0.00"},
         {QString(99999, u'0') + "1", 1, "1.00"},
+        // A nonzero digit hundreds of places after an exact half still rounds up.
+        {kHalfAboveOne + QString(800, u'0') + "1", 1.0000000000000002, "1.00"},
+        {kHalfAboveOne + QString(800, u'0'), 1, "1.00"},
+        {kHalfAboveOne + QString(5000, u'0') + "1", 1.0000000000000002, "1.00"},
     };
 }
 
