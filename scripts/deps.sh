@@ -3,8 +3,9 @@
 # any is missing. Sourced by ./run and ./test.
 set -euo pipefail
 
+# clang-tidy-14 checks src/ in ./test.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation
-          googletest libgtest-dev)
+          googletest libgtest-dev clang-tidy-14)
 
 missing=()
 for p in "${packages[@]}"; do

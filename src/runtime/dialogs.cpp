@@ -13,7 +13,7 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
     dialog.setLabelText(message);
     dialog.setTextValue(defaultText);
     if (dialog.exec() != QDialog::Accepted)
-        return QString();
+        return {};
     return dialog.textValue();
 }
 

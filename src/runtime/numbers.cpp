@@ -2,6 +2,7 @@
 
 #include "runtime/run_time_error.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -123,10 +124,11 @@ Decimal ToDecimal(double value, int significant) {
     if (std::isinf(value))
         value = std::copysign(std::numeric_limits<double>::max(), value);
     d.negative = value < 0;
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, significant - 1);
-    const std::string text(buffer, result.ptr);
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significant - 1);
+    const std::string text(buffer.data(), result.ptr);
     const std::size_t e = text.find('e');
     d.digits = text.substr(0, 1);
     if (e > 2)
