@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the worksheet needs to build and test, when
-# any is missing. Sourced by ./run and ./test.
+# any is missing. Sourced by ./run, ./test and scripts/fuzz.sh.
 set -euo pipefail
 
+# clang-tidy-14 checks src/ in ./test; clang-14 with its runtimes (libFuzzer)
+# builds the fuzz targets.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation
-          googletest libgtest-dev)
+          googletest libgtest-dev clang-tidy-14 clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -19,7 +19,7 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
     if (auto* edit = dialog.findChild<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
     if (dialog.exec() != QDialog::Accepted)
-        return QString();
+        return {};
     return dialog.textValue();
 }
 

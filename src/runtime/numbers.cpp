@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -17,8 +18,6 @@ namespace {
 constexpr double kSingleOverflow = 0x1.ffffffp+127;
 constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
-// Enough significant digits to round any decimal text correctly to a double.
-constexpr std::size_t kMaxParsedDigits = 800;
 
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
@@ -99,8 +98,10 @@ double ToDouble(const Scanned& s) {
         return s.negative ? -kMax : kMax;
     if (position < -400)
         return 0.0;
+    // Every digit goes to the reader: cutting them short can turn a value
+    // just above a half between two doubles into an exact half.
     std::string text = "0.";
-    text.append(s.digits, first, kMaxParsedDigits);
+    text.append(s.digits, first);
     text.push_back('e');
     text.append(std::to_string(position));
     // Qt's reader rounds correctly and ignores the locale, like from_chars;
@@ -130,10 +131,11 @@ Decimal ToDecimal(double value, int significant) {
     if (std::isinf(value))
         value = std::copysign(std::numeric_limits<double>::max(), value);
     d.negative = value < 0;
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, significant - 1);
-    const std::string text(buffer, result.ptr);
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significant - 1);
+    const std::string text(buffer.data(), result.ptr);
     const std::size_t e = text.find('e');
     d.digits = text.substr(0, 1);
     if (e > 2)

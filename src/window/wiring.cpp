@@ -70,7 +70,7 @@ void Connect(Form1& form) {
     for (const Wire& wire : kWiring) {
         const QString name =
             QString::fromLatin1(wire.control.data(), static_cast<qsizetype>(wire.control.size()));
-        QObject* control = form.findChild<QObject*>(name);
+        auto* control = form.findChild<QObject*>(name);
         auto run = [&form, first = wire.first, second = wire.second] {
             form.RunEvent(first, second);
         };
