@@ -2,13 +2,13 @@
 
 #include "runtime/click_label.h"
 #include "runtime/display_cell.h"
+#include "runtime/line_control.h"
 #include "window/fonts.h"
 #include "window/roster.h"
 
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -22,18 +22,6 @@ constexpr int kLineWidth = 2;
 // The icon's renderings in the resource, in pixels; QIcon picks the one that
 // suits the frame, task bar and scale of the screen.
 constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
-
-// The fraction bar of STEP 3.
-class LineControl : public QWidget {
-  public:
-    using QWidget::QWidget;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::WindowText));
-    }
-};
 
 QRect Pixels(const Control& c) {
     return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
@@ -97,7 +85,7 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
         return button;
     }
     case Kind::Line: {
-        auto* line = new LineControl(&parent);
+        auto* line = new rt::LineControl(&parent);
         line->setAccessibleName(Text(c.role));
         return line;
     }
