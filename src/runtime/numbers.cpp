@@ -187,8 +187,10 @@ QString General(const Decimal& d, int significant) {
     const std::string& g = d.digits;
     if (e >= significant || e < -4) {
         out += g[0];
-        if (g.size() > 1)
-            out += "." + g.substr(1);
+        if (g.size() > 1) {
+            out += '.';
+            out.append(g, 1);
+        }
         out += e < 0 ? "E-" : "E+";
         const std::string magnitude = std::to_string(std::abs(e));
         if (magnitude.size() < 2)
