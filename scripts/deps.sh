@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation
           googletest libgtest-dev)
+# Google Benchmark, for bench/.
+packages+=(libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do
