@@ -16,9 +16,11 @@ namespace {
 
 QtMessageHandler previousHandler = nullptr;
 
-// The offscreen platform says this of every dialog it shows; it tells nothing.
+// The offscreen platform says the first of every dialog it shows, and every
+// process started without a session says the second; neither tells anything.
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+    if (message.contains(QLatin1String("does not support propagateSizeHints")) ||
+        message.contains(QLatin1String("XDG_RUNTIME_DIR not set")))
         return;
     previousHandler(type, context, message);
 }

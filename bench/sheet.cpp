@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include "runtime/dialogs.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -72,6 +74,19 @@ void Answer::Respond() {
         return;
     }
     answered_ = true;
+}
+
+int Prompted(Form1& form, Form1::Procedure procedure, const char* text) {
+    const Answer answer(QString::fromLatin1(text));
+    form.RunEvent(procedure);
+    return answer.answered() ? answer.misses() : -1;
+}
+
+int AdviceShown(Form1& form) {
+    const Answer answer;
+    rt::MsgBox(&form, QStringLiteral("Bring the load closer to the body to raise HM."),
+               form.windowTitle());
+    return answer.answered() ? answer.misses() : -1;
 }
 
 } // namespace bench

@@ -1,19 +1,15 @@
 #pragma once
 
+#include "worksheet/form1.h"
+
 #include <QObject>
 #include <QString>
 
 #include <chrono>
 
-class QWidget;
-
 namespace bench {
 
 using Clock = std::chrono::steady_clock;
-
-inline double Seconds(Clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
 
 // Shows the window and returns once its first frame has been painted. False
 // when no frame came within a few seconds.
@@ -45,5 +41,13 @@ class Answer {
     bool answered_ = false;
     int misses_ = 0;
 };
+
+// Runs a procedure as its click does, answering its prompt with the text.
+// Returns how often the answer found no dialog up yet, or -1 if it never did.
+int Prompted(Form1& form, Form1::Procedure procedure, const char* text);
+
+// Opens an advice-sized message box over the worksheet and closes it with OK.
+// Returns as Prompted does.
+int AdviceShown(Form1& form);
 
 } // namespace bench

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,13 +22,15 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
   private:
     struct Figure {
-        double seconds = 0;
+        double wallMs = 0;
+        double cpuMs = 0;
         std::map<std::string, double> counters;
         bool median = false;
     };
+    using Value = std::function<double(const Figure&)>;
+
     const Figure* Find(const std::string& name) const;
-    void PrintRatio(const char* what, const std::string& worksheet, const std::string& bare,
-                    const char* counter, double target);
+    void PrintRatio(const char* what, const std::string& window, const Value& value, double target);
 
     std::map<std::string, Figure> figures_;
     std::vector<std::string> handlers_;
