@@ -1,8 +1,8 @@
 #include "summary.h"
 
+#include <QString>
+
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <ostream>
 
 namespace bench {
@@ -12,15 +12,8 @@ constexpr double kStartUpRatio = 1.3;
 constexpr double kMemoryRatio = 1.2;
 constexpr double kHandlerMs = 1.0;
 
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Printf(const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
+template <typename... Args> std::string Printf(const char* format, Args... args) {
+    return QString::asprintf(format, args...).toStdString();
 }
 
 const char* Verdict(bool met) {
