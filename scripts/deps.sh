@@ -7,6 +7,8 @@ set -euo pipefail
 # builds the fuzz targets.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation
           googletest libgtest-dev clang-tidy-14 clang-14 libclang-rt-14-dev)
+# Google Benchmark, for bench/.
+packages+=(libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

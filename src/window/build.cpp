@@ -7,12 +7,15 @@
 #include "window/roster.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <array>
+#include <charconv>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace window {
 namespace {
@@ -39,9 +42,12 @@ QString Text(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Number(const Control& c) {
-    const auto digits = c.name.find_first_of("0123456789");
-    return Text(c.name.substr(digits)).toInt();
+// The number that ends the control's name (Picture7 is 7), read in place.
+std::size_t Number(const Control& c) {
+    const std::string_view digits = c.name.substr(c.name.find_first_of("0123456789"));
+    std::size_t number = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return number;
 }
 
 QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
@@ -59,13 +65,13 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
             label->setPalette(palette);
             label->setAutoFillBackground(true);
         }
-        controls.labels.at(static_cast<std::size_t>(Number(c))) = label;
+        controls.labels.at(Number(c)) = label;
         return label;
     }
     case Kind::Picture: {
         auto* cell = new rt::DisplayCell(&parent);
         cell->setAccessibleName(Text(c.role));
-        controls.pictures.at(static_cast<std::size_t>(Number(c))) = cell;
+        controls.pictures.at(Number(c)) = cell;
         return cell;
     }
     case Kind::Frame: {
@@ -75,13 +81,13 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
     case Kind::Option: {
         auto* option = new QRadioButton(Text(c.caption), &parent);
         option->setChecked(c.selected);
-        controls.options.at(static_cast<std::size_t>(Number(c))) = option;
+        controls.options.at(Number(c)) = option;
         return option;
     }
     case Kind::Command: {
         auto* button = new QPushButton(Text(c.caption), &parent);
         button->setAutoDefault(false);
-        controls.commands.at(static_cast<std::size_t>(Number(c))) = button;
+        controls.commands.at(Number(c)) = button;
         return button;
     }
     case Kind::Line: {
@@ -97,12 +103,18 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
 
 Controls Build(QWidget& form) {
     Controls controls;
-    QHash<QString, QWidget*> containers;
-    containers.insert(form.objectName(), &form);
+    // The frames made so far; a control in no frame sits on the form.
+    std::vector<std::pair<std::string_view, QWidget*>> frames;
+    auto container = [&frames, &form](std::string_view name) -> QWidget& {
+        for (const auto& [frame, widget] : frames) {
+            if (frame == name)
+                return *widget;
+        }
+        return form;
+    };
     form.setFont(FontFor(Face::Default));
     for (const Control& c : Roster()) {
-        QWidget* parent = containers.value(Text(c.container), &form);
-        QWidget* widget = Create(c, *parent, controls);
+        QWidget* widget = Create(c, container(c.container), controls);
         widget->setObjectName(Text(c.name));
         if (c.face != Face::Default)
             widget->setFont(FontFor(c.face));
@@ -116,7 +128,7 @@ Controls Build(QWidget& form) {
             widget->setGeometry(Pixels(c));
         }
         if (c.kind == Kind::Frame)
-            containers.insert(widget->objectName(), widget);
+            frames.emplace_back(c.name, widget);
     }
     // A cell is drawn over the caption that reaches under it.
     for (rt::DisplayCell* cell : controls.pictures) {

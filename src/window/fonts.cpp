@@ -1,5 +1,7 @@
 #include "window/fonts.h"
 
+#include <array>
+
 namespace window {
 namespace {
 
@@ -23,24 +25,18 @@ QFont Make(int pixels, bool bold, bool underline, bool italic) {
 
 } // namespace
 
-QFont FontFor(Face face) {
-    switch (face) {
-    case Face::Default:
-        return Make(11, false, false, false);
-    case Face::Bold:
-        return Make(11, true, false, false);
-    case Face::BoldUnderline:
-        return Make(11, true, true, false);
-    case Face::Italic:
-        return Make(11, false, false, true);
-    case Face::Bold12:
-        return Make(16, true, false, false);
-    case Face::Bold13_5:
-        return Make(18, true, false, false);
-    case Face::Bold18:
-        return Make(24, true, false, false);
-    }
-    return Make(11, false, false, false);
+const QFont& FontFor(Face face) {
+    static_assert(static_cast<int>(Face::Bold18) == 6, "one font per face, in the enum's order");
+    static const std::array<QFont, 7> kFonts{
+        Make(11, false, false, false), // Default
+        Make(11, true, false, false),  // Bold
+        Make(11, true, true, false),   // BoldUnderline
+        Make(11, false, false, true),  // Italic
+        Make(16, true, false, false),  // Bold12
+        Make(18, true, false, false),  // Bold13_5
+        Make(24, true, false, false),  // Bold18
+    };
+    return kFonts.at(static_cast<std::size_t>(face));
 }
 
 } // namespace window

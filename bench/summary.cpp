@@ -1,0 +1,125 @@
+#include "summary.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <ostream>
+
+namespace bench {
+namespace {
+
+constexpr double kStartUpRatio = 1.3;
+constexpr double kMemoryRatio = 1.2;
+constexpr double kHandlerMs = 1.0;
+
+template <typename... Args> std::string Printf(const char* format, Args... args) {
+    return QString::asprintf(format, args...).toStdString();
+}
+
+const char* Verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+SummaryReporter::SummaryReporter() : ConsoleReporter(OO_Tabular) {}
+
+void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred)
+            continue;
+        const bool median = run.run_type == Run::RT_Aggregate;
+        if (median && run.aggregate_name != "median")
+            continue;
+        const std::string& name = run.run_name.function_name;
+        Figure& figure = figures_[name];
+        if (figure.median && !median)
+            continue;
+        figure.median = median;
+        if (median)
+            repetitions_ = static_cast<int>(run.repetitions);
+        const double toMs = 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        figure.wallMs = run.GetAdjustedRealTime() * toMs;
+        figure.cpuMs = run.GetAdjustedCPUTime() * toMs;
+        for (const auto& [counter, value] : run.counters)
+            figure.counters[counter] = value.value;
+        if (name.starts_with("Handler/") &&
+            std::find(handlers_.begin(), handlers_.end(), name) == handlers_.end())
+            handlers_.push_back(name);
+    }
+}
+
+const SummaryReporter::Figure* SummaryReporter::Find(const std::string& name) const {
+    const auto found = figures_.find(name);
+    return found == figures_.end() ? nullptr : &found->second;
+}
+
+// One line of the table: a figure of the window against the same figure of
+// the bare window in the same group of benchmarks.
+void SummaryReporter::PrintRatio(const char* what, const std::string& window, const Value& value,
+                                 double target) {
+    const std::string group = window.substr(0, window.find('/') + 1);
+    const Figure* w = Find(window);
+    const Figure* b = Find(group + "bare");
+    if (w == nullptr || b == nullptr)
+        return;
+    const double a = value(*w);
+    const double c = value(*b);
+    if (!(a > 0) || !(c > 0)) {
+        GetOutputStream() << Printf("  %-40s not measured on this platform\n", what);
+        return;
+    }
+    const double ratio = a / c;
+    std::string line = Printf("  %-40s %10.2f %10.2f %7.2fx", what, a, c, ratio);
+    if (target > 0)
+        line += Printf("   <= %.1fx %s", target, Verdict(ratio <= target));
+    GetOutputStream() << line << '\n';
+}
+
+void SummaryReporter::Finalize() {
+    const Value wall = [](const Figure& f) { return f.wallMs; };
+    const Value cpu = [](const Figure& f) { return f.cpuMs; };
+    auto counter = [](const char* name) -> Value {
+        return [name](const Figure& f) {
+            const auto found = f.counters.find(name);
+            return found == f.counters.end() ? 0.0 : found->second;
+        };
+    };
+
+    std::ostream& out = GetOutputStream();
+    out << '\n'
+        << Printf("Side by side, %s\n",
+                  repetitions_ > 1 ? Printf("medians of %d repetitions", repetitions_).c_str()
+                                   : "one run");
+    out << Printf("  %-40s %10s %10s %8s   %s\n", "", "worksheet", "bare", "ratio", "target");
+    PrintRatio("start-up, running process, wall (ms)", "StartUp/worksheet", wall, kStartUpRatio);
+    PrintRatio("start-up, running process, CPU (ms)", "StartUp/worksheet", cpu, kStartUpRatio);
+    PrintRatio("start-up, fresh process, wall (ms)", "Process/worksheet", wall, kStartUpRatio);
+    PrintRatio("  the same with QApplication (ms)", "Process/worksheet", counter("with_app_ms"),
+               kStartUpRatio);
+    PrintRatio("peak resident memory (MiB)", "Process/worksheet", counter("peak_rss_MiB"),
+               kMemoryRatio);
+    PrintRatio("one caption instead, fresh process (ms)", "Process/captioned", wall, 0);
+    PrintRatio("  its peak resident memory (MiB)", "Process/captioned", counter("peak_rss_MiB"), 0);
+
+    out << Printf("  %-40s %10s %10s   %s\n", "handler", "wall (ms)", "CPU (ms)", "target");
+    for (const std::string& name : handlers_) {
+        const Figure& f = figures_.at(name);
+        out << Printf("  %-40s %10.3f %10.3f   < 1 ms CPU %s\n",
+                      name.substr(name.find('/') + 1).c_str(), f.wallMs, f.cpuMs,
+                      Verdict(f.cpuMs < kHandlerMs));
+    }
+    // A fresh process reports wall time only.
+    if (const Figure* fresh = Find("Process/worksheet")) {
+        for (const auto& [name, what] :
+             {std::pair{"first_prompt_ms", "first prompt of a fresh process"},
+              std::pair{"first_box_ms", "first message box of a fresh process"}}) {
+            const double ms = counter(name)(*fresh);
+            out << Printf("  %-40s %10.3f %10s   < 1 ms     %s\n", what, ms, "",
+                          Verdict(ms < kHandlerMs));
+        }
+    }
+}
+
+} // namespace bench
