@@ -15,7 +15,7 @@ float Times(float a, float b) {
 }
 
 float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers) {
-    float product = static_cast<float>(lc);
+    auto product = static_cast<float>(lc);
     for (float m : multipliers)
         product = Times(product, m);
     return product;

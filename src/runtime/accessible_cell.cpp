@@ -12,7 +12,7 @@ namespace {
 // a screen reader read what the cell shows; the cell announces changes itself
 // (QAccessibleValueChangeEvent in DisplayCell::Changed).
 class AccessibleCell : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
+  public:
     explicit AccessibleCell(DisplayCell* cell)
         : QAccessibleWidget(cell, QAccessible::EditableText) {}
 
@@ -38,7 +38,7 @@ public:
     QString text(int startOffset, int endOffset) const override {
         const QString shown = Shown();
         if (startOffset < 0 || endOffset < startOffset || endOffset > shown.size())
-            return QString();
+            return {};
         return shown.mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return static_cast<int>(Shown().size()); }
@@ -56,7 +56,7 @@ public:
     QString attributes(int, int* startOffset, int* endOffset) const override {
         *startOffset = 0;
         *endOffset = characterCount();
-        return QString();
+        return {};
     }
 
     // Where a character is drawn, in screen coordinates: lines start inside
@@ -64,7 +64,7 @@ public:
     QRect characterRect(int offset) const override {
         const QString shown = Shown();
         if (offset < 0 || offset >= shown.size())
-            return QRect();
+            return {};
         const int lineStart = static_cast<int>(shown.lastIndexOf(u'\n', offset - 1)) + 1;
         const int line = static_cast<int>(shown.left(lineStart).count(u'\n'));
         const QFontMetrics metrics(Cell()->font());
@@ -73,7 +73,7 @@ public:
         const QRect local(DisplayCell::kBorder + metrics.horizontalAdvance(before),
                           DisplayCell::kBorder + line * metrics.height(),
                           at == u'\n' ? 0 : metrics.horizontalAdvance(at), metrics.height());
-        return QRect(Cell()->mapToGlobal(local.topLeft()), local.size());
+        return {Cell()->mapToGlobal(local.topLeft()), local.size()};
     }
 
     int offsetAtPoint(const QPoint& point) const override {
@@ -99,7 +99,7 @@ public:
         return -1;
     }
 
-private:
+  private:
     DisplayCell* Cell() const { return static_cast<DisplayCell*>(widget()); }
     QString Shown() const { return Cell()->text(); }
 };

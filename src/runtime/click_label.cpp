@@ -7,17 +7,12 @@ namespace rt {
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
+    click_.Press(*event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (click_.Release(*event, rect()))
         emit clicked();
-    event->accept();
 }
 
 } // namespace rt

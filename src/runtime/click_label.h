@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/click_tracker.h"
+
 #include <QLabel>
 
 namespace rt {
@@ -20,7 +22,7 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 } // namespace rt

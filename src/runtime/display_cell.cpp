@@ -68,17 +68,12 @@ void DisplayCell::paintEvent(QPaintEvent*) {
 }
 
 void DisplayCell::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
+    click_.Press(*event);
 }
 
 void DisplayCell::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (click_.Release(*event, rect()))
         emit clicked();
-    event->accept();
 }
 
 } // namespace rt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/click_tracker.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -37,7 +39,7 @@ class DisplayCell : public QWidget {
     void Changed();
 
     QStringList lines_;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 } // namespace rt
