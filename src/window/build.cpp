@@ -2,11 +2,11 @@
 
 #include "runtime/click_label.h"
 #include "runtime/display_cell.h"
+#include "runtime/frame_control.h"
 #include "runtime/line_control.h"
 #include "window/fonts.h"
 #include "window/roster.h"
 
-#include <QGroupBox>
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,7 +75,7 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
         return cell;
     }
     case Kind::Frame: {
-        auto* frame = new QGroupBox(Text(c.caption), &parent);
+        auto* frame = new rt::FrameControl(Text(c.caption), &parent);
         return frame;
     }
     case Kind::Option: {

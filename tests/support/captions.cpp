@@ -1,7 +1,8 @@
 #include "support/captions.h"
 
+#include "runtime/frame_control.h"
+
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,8 +51,9 @@ namespace support {
             return ::testing::AssertionFailure() << name.toStdString() << " needs " << need;
         return ::testing::AssertionSuccess();
     }
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        const int need = metrics.horizontalAdvance(frame->title()) + 16;
+    if (auto* frame = qobject_cast<rt::FrameControl*>(widget)) {
+        const int need =
+            rt::FrameControl::kTitleIndent * 2 + metrics.horizontalAdvance(frame->title());
         if (need > frame->width())
             return ::testing::AssertionFailure() << name.toStdString() << " needs " << need;
         return ::testing::AssertionSuccess();

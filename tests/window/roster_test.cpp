@@ -1,10 +1,10 @@
 #include "runtime/click_label.h"
 #include "runtime/display_cell.h"
+#include "runtime/frame_control.h"
 #include "support/captions.h"
 #include "support/sheet.h"
 #include "window/roster.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -23,7 +23,7 @@ bool IsKind(QWidget* widget, window::Kind kind) {
     case window::Kind::Picture:
         return qobject_cast<rt::DisplayCell*>(widget) != nullptr;
     case window::Kind::Frame:
-        return qobject_cast<QGroupBox*>(widget) != nullptr;
+        return qobject_cast<rt::FrameControl*>(widget) != nullptr;
     case window::Kind::Option:
         return qobject_cast<QRadioButton*>(widget) != nullptr;
     case window::Kind::Command:
