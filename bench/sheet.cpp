@@ -85,7 +85,7 @@ int Prompted(Form1& form, Form1::Procedure procedure, const char* text) {
 int AdviceShown(Form1& form) {
     const Answer answer;
     rt::MsgBox(&form, QStringLiteral("Bring the load closer to the body to raise HM."),
-               form.windowTitle());
+               rt::MsgBoxButtons::OkOnly, form.windowTitle());
     return answer.answered() ? answer.misses() : -1;
 }
 

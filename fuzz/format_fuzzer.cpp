@@ -17,7 +17,7 @@ namespace {
 using rt::Pattern;
 
 constexpr std::array kPatterns{Pattern::General, Pattern::TwoDecimals, Pattern::OneDecimal,
-                               Pattern::PointAlways};
+                               Pattern::PointAlways, Pattern::Whole};
 
 // Bits is the unsigned integer of Number's size.
 template <typename Number, typename Bits> void CheckNumber(Bits bits, int significant) {

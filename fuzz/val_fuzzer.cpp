@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(value == reference::Val(text), "Val reads what strtod reads", text);
 
     const bool number = reference::IsWholeNumber(text);
-    for (Pattern pattern :
-         {Pattern::General, Pattern::TwoDecimals, Pattern::OneDecimal, Pattern::PointAlways}) {
+    for (Pattern pattern : {Pattern::General, Pattern::TwoDecimals, Pattern::OneDecimal,
+                            Pattern::PointAlways, Pattern::Whole}) {
         QString shown;
         try {
             shown = rt::Format(text, pattern);

@@ -86,7 +86,9 @@ QString Text(std::string_view text) {
 
 } // namespace
 
-std::span<const Message> Messages() { return kMessages; }
+std::span<const Message> Messages() {
+    return kMessages;
+}
 
 const Message& MessageOf(Form1::Procedure procedure) {
     for (const Message& message : kMessages) {
@@ -107,7 +109,7 @@ QString Join(std::span<const std::string_view> lines) {
 }
 
 void Show(QWidget* parent, const Message& message) {
-    rt::MsgBox(parent, Join(message.lines), Text(message.title));
+    rt::MsgBox(parent, Join(message.lines), rt::MsgBoxButtons::OkOnly, Text(message.title));
 }
 
 } // namespace advice

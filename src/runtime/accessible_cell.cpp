@@ -65,7 +65,8 @@ class AccessibleCell : public QAccessibleWidget, public QAccessibleTextInterface
         const QString shown = Shown();
         if (offset < 0 || offset >= shown.size())
             return {};
-        const int lineStart = static_cast<int>(shown.lastIndexOf(u'\n', offset - 1)) + 1;
+        const int lineStart =
+            offset == 0 ? 0 : static_cast<int>(shown.lastIndexOf(u'\n', offset - 1)) + 1;
         const int line = static_cast<int>(shown.left(lineStart).count(u'\n'));
         const QFontMetrics metrics(Cell()->font());
         const QString before = shown.mid(lineStart, offset - lineStart);

@@ -23,7 +23,8 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
     return dialog.textValue();
 }
 
-void MsgBox(QWidget* parent, const QString& message, const QString& title) {
+void MsgBox(QWidget* parent, const QString& message, MsgBoxButtons /*buttons: OK only*/,
+            const QString& title) {
     QMessageBox box(parent);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);

@@ -11,7 +11,11 @@ namespace rt {
 QString InputBox(QWidget* parent, const QString& message, const QString& title,
                  const QString& defaultText);
 
-// Modal message box with one OK button and no icon.
-void MsgBox(QWidget* parent, const QString& message, const QString& title);
+// The buttons of a message box; the worksheet only ever asks for one OK
+// button and no icon.
+enum class MsgBoxButtons { OkOnly = 0 };
+
+// Modal message box; its result is of no interest to any caller.
+void MsgBox(QWidget* parent, const QString& message, MsgBoxButtons buttons, const QString& title);
 
 } // namespace rt

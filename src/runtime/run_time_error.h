@@ -23,6 +23,8 @@ class RunTimeError : public std::runtime_error {
 };
 
 inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
+inline constexpr int kInternalError = 51;
 inline constexpr int kControlNotFound = 340;
 
 [[noreturn]] void RaiseOverflow();

@@ -8,6 +8,9 @@ namespace {
 using enum Kind;
 using enum Face;
 
+// Where the author can be reached; a neutral placeholder until there is one.
+constexpr std::string_view kContactAddress = "contact@example.org";
+
 constexpr bool kHighlight = true;
 constexpr bool kCentred = true;
 constexpr bool kSelected = true;
@@ -83,7 +86,7 @@ constexpr std::array kRoster = std::to_array<Control>({
     // Credits
     {"Label44", Label, "Form1", "Created by", 7800, 600, 855, 255, Italic},
     {"Label65", Label, "Form1", "Quellmark", 7440, 840, 1815, 255, Italic},
-    {"Label66", Label, "Form1", "quellmark@example.org", 7440, 1080, 1815, 255, Italic},
+    {"Label66", Label, "Form1", kContactAddress, 7440, 1080, 1815, 255, Italic},
     {"Label64", Label, "Form1", "Quellmark", 9720, 7800, 1815, 255, Italic},
     // STEP 2 heading and column captions
     {"Label27", Label, "Form1", "STEP 2. Determine the multiplers and computer the RWL's", 120,
@@ -154,8 +157,7 @@ constexpr std::array kRoster = std::to_array<Control>({
     {"Label36", Label, "Form1", "STEP 3. Compute the LIFTING INDEX", 120, 5520, 3375, 255,
      BoldUnderline},
     {"Label41", Label, "Form1", "OBJECECT WEIGHT(L)", 3120, 5880, 1815, 255},
-    {"Line3", Line, "Form1", "", 3120, 6120, 1680, 0, Default, false, false, false,
-     "Fraction bar"},
+    {"Line3", Line, "Form1", "", 3120, 6120, 1680, 0, Default, false, false, false, "Fraction bar"},
     {"Label42", Label, "Form1", "RWL", 3600, 6240, 375, 375},
     {"Label37", Label, "Form1", "ORIGIN", 120, 5760, 975, 255},
     {"Label39", Label, "Form1", "LIFTING INDEX =", 1440, 5760, 1335, 255},

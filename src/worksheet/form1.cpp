@@ -8,6 +8,8 @@
 
 #include <QRadioButton>
 
+#include <new>
+
 namespace {
 
 const QString kTitle = QStringLiteral("Job Analysis Worksheet - Revised NIOSH Lifting Equation");
@@ -45,10 +47,16 @@ void Form1::RunEvent(Procedure first, Procedure second) {
         if (second != nullptr)
             (this->*second)();
     } catch (const rt::RunTimeError& error) {
-        rt::MsgBox(this, error.message(), kTitle);
+        Report(error);
+    } catch (const std::bad_alloc&) {
+        Report(rt::RunTimeError(rt::kOutOfMemory, QStringLiteral("Out of memory")));
     } catch (const std::exception& error) {
-        rt::MsgBox(this, QString::fromLocal8Bit(error.what()), kTitle);
+        Report(rt::RunTimeError(rt::kInternalError, QString::fromLocal8Bit(error.what())));
     }
+}
+
+void Form1::Report(const rt::RunTimeError& error) {
+    rt::MsgBox(this, error.message(), rt::MsgBoxButtons::OkOnly, kTitle);
 }
 
 rt::DisplayCell& Form1::Picture(int number) const {

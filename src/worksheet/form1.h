@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/run_time_error.h"
 #include "window/build.h"
 #include "worksheet/prompt.h"
 
@@ -93,6 +94,9 @@ class Form1 : public QWidget {
 
   private:
     friend struct Form1Access; // lets tests read the private entries
+
+    // Tells the user of a run-time error that stopped an event.
+    void Report(const rt::RunTimeError& error);
 
     // Controls by roster number; a missing one is a run-time error.
     rt::DisplayCell& Picture(int number) const;

@@ -73,6 +73,8 @@ TEST(StartUp, UsCustomaryAndAnEmptySheet) {
     for (const char* off : {"Option10", "Option2", "Option3", "Option7", "Option8"})
         EXPECT_FALSE(Selected(sheet, off)) << off;
     EXPECT_EQ(Captions(sheet), kUsCaptions);
+    EXPECT_EQ(sheet.caption("Label66"), "contact@example.org");
+    EXPECT_FALSE(sheet.form().windowTitle().isEmpty());
     EXPECT_EQ(sheet.cell("Picture23"), "51");
     EXPECT_EQ(sheet.cell("Picture24"), "51");
     for (const QString& name : kCleared)
