@@ -1,5 +1,6 @@
 #include "entry/rules.h"
 #include "runtime/numbers.h"
+#include "support/rules.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,10 @@
 
 namespace {
 
-constexpr bool kUs = true;
-constexpr bool kMetric = false;
-
-const char* Units(bool usCustomary) {
-    return usCustomary ? "in" : "cm";
-}
-
-// What the HM, VM and AM cells show for a stored multiplier.
-std::string Shown(float stored) {
-    return rt::Format(stored, rt::Pattern::TwoDecimals).toStdString();
-}
+using support::kMetric;
+using support::kUs;
+using support::Shown;
+using support::Units;
 
 // HM from the typed number, the way an entry stores and shows it.
 float StoredHm(double typed, bool usCustomary) {

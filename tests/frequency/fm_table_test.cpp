@@ -1,5 +1,6 @@
 #include "frequency/fm_table.h"
 #include "runtime/numbers.h"
+#include "support/rules.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,8 @@ using frequency::Duration;
 
 namespace {
 
-constexpr bool kUs = true;
-constexpr bool kMetric = false;
+using support::kMetric;
+using support::kUs;
 
 constexpr std::array kDurations{Duration::UpToOneHour, Duration::UpToTwoHours,
                                 Duration::UpToEightHours};

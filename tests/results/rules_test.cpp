@@ -1,5 +1,6 @@
 #include "results/rules.h"
 #include "runtime/numbers.h"
+#include "support/rules.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,10 @@ using results::Coupling;
 
 namespace {
 
-constexpr bool kUs = true;
-constexpr bool kMetric = false;
-
-const char* Units(bool usCustomary) {
-    return usCustomary ? "in" : "cm";
-}
-
-std::string Shown(float stored) {
-    return rt::Format(stored, rt::Pattern::TwoDecimals).toStdString();
-}
+using support::kMetric;
+using support::kUs;
+using support::Shown;
+using support::Units;
 
 // --- D and DM --------------------------------------------------------------
 
