@@ -1,4 +1,5 @@
 #include "entry/rules.h"
+#include "entry/side.h"
 #include "runtime/numbers.h"
 #include "worksheet/form1.h"
 
@@ -7,16 +8,10 @@
 
 namespace {
 
-struct AngleSide {
-    PromptText prompt;
-    int valueCell;
-    int multiplierCell;
-};
-
 // Degrees under both unit systems.
-constexpr AngleSide kOrigin{
+constexpr EntrySide kOrigin{
     {"Enter Number of Asymmetric Angle (degrees)", "Origin", "30", "Origin", "30"}, 8, 16};
-constexpr AngleSide kDestination{
+constexpr EntrySide kDestination{
     {"Enter Number of Asymmetric Angle (degrees)", "Destination", "30", "Destination", "30"},
     9,
     17};
@@ -33,7 +28,7 @@ void Form1::EnterDestinationAngle() {
 
 void Form1::EnterAngle(Side side) {
     const bool origin = side == Side::Origin;
-    const AngleSide& s = origin ? kOrigin : kDestination;
+    const EntrySide& s = origin ? kOrigin : kDestination;
     float& am = origin ? amVARo2 : amVARd2;
 
     const QString text = Ask(s.prompt);

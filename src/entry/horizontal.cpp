@@ -1,18 +1,13 @@
 #include "entry/rules.h"
+#include "entry/side.h"
 #include "runtime/numbers.h"
 #include "worksheet/form1.h"
 
 namespace {
 
-struct HorizontalSide {
-    PromptText prompt;
-    int valueCell;
-    int multiplierCell;
-};
-
-constexpr HorizontalSide kOrigin{
+constexpr EntrySide kOrigin{
     {"Enter Number of Origin H", "Hand Locations(in)", "20", "Hand Locations(cm)", "25"}, 3, 10};
-constexpr HorizontalSide kDestination{
+constexpr EntrySide kDestination{
     {"Enter Number of Destination H", "Hand Locations(in)", "20", "Hand Locations(cm)", "30"},
     5,
     11};
@@ -29,7 +24,7 @@ void Form1::EnterDestinationH() {
 
 void Form1::EnterHorizontal(Side side) {
     const bool origin = side == Side::Origin;
-    const HorizontalSide& s = origin ? kOrigin : kDestination;
+    const EntrySide& s = origin ? kOrigin : kDestination;
     QString& text = origin ? strOriginH : strDestinH;
     std::int16_t& whole = origin ? intOriginH : intDestinH;
     float& hm = origin ? hmVARo2 : hmVARd2;

@@ -1,18 +1,13 @@
 #include "entry/rules.h"
+#include "entry/side.h"
 #include "runtime/numbers.h"
 #include "worksheet/form1.h"
 
 namespace {
 
-struct VerticalSide {
-    PromptText prompt;
-    int valueCell;
-    int multiplierCell;
-};
-
-constexpr VerticalSide kOrigin{
+constexpr EntrySide kOrigin{
     {"Enter Number of Origin V", "Hand Locations(in)", "44", "Hand Locations(cm)", "30"}, 4, 12};
-constexpr VerticalSide kDestination{
+constexpr EntrySide kDestination{
     {"Enter Number of Distination V", "Hand Locations(in)", "7", "Hand Locations(cm)", "125"},
     6,
     13};
@@ -29,7 +24,7 @@ void Form1::EnterDestinationV() {
 
 void Form1::EnterVertical(Side side) {
     const bool origin = side == Side::Origin;
-    const VerticalSide& s = origin ? kOrigin : kDestination;
+    const EntrySide& s = origin ? kOrigin : kDestination;
     QString& text = origin ? myvalueHOV : myvalueHDV;
     float& v = origin ? vmVARo1 : vmVARd1;
     float& vm = origin ? vmVARo2 : vmVARd2;
