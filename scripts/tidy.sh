@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the checks of .clang-tidy over every source file of src/,
-# as the given build directory compiles it (default: build). Any warning fails.
+# as the given build directory compiles it (default: build), then checks that
+# every C++ file is laid out as .clang-format says. Any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -14,4 +15,7 @@ sed 's/\x1b\[[0-9;]*m//g' "$log" |
 if ((status != 0)); then
     echo "clang-tidy found problems in src/" >&2
 fi
+# The layout of every C++ file, tests and tools included.
+find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort |
+    xargs clang-format-14 --dry-run --Werror || { echo "clang-format: lay these out with clang-format-14 -i" >&2; status=1; }
 exit "$status"

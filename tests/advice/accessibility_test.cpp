@@ -74,9 +74,9 @@ TEST(Accessibility, EveryControlIsNamedByItsCaptionOrWhatItHolds) {
 
 TEST(Accessibility, CellsAreReadOnlyFieldsNamedByWhatTheyHold) {
     support::Sheet sheet;
-    for (const auto& [cell, role] : {std::pair{"Picture3", "Origin H"},
-                                     std::pair{"Picture10", "HM at origin"},
-                                     std::pair{"Picture27", "Lifting index at origin"}}) {
+    for (const auto& [cell, role] :
+         {std::pair{"Picture3", "Origin H"}, std::pair{"Picture10", "HM at origin"},
+          std::pair{"Picture27", "Lifting index at origin"}}) {
         QAccessibleInterface* iface = Accessible(sheet, cell);
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), role);
@@ -143,8 +143,8 @@ TEST(Accessibility, RelabelledCaptionsAreNamedAsShown) {
                          "Lbs"};
     const QStringList metric{"Object Weight(KG)", "Hand Location(cm)", "Vertical Distance(cm)",
                              "KG", "KG"};
-    for (const auto& [units, captions] : {std::pair{"Option10", metric}, std::pair{"Option9", us},
-                                          std::pair{"Option10", metric}}) {
+    for (const auto& [units, captions] :
+         {std::pair{"Option10", metric}, std::pair{"Option9", us}, std::pair{"Option10", metric}}) {
         sheet.click(units);
         for (qsizetype i = 0; i < labels.size(); ++i) {
             EXPECT_EQ(sheet.caption(labels[i]), captions[i]);
@@ -168,8 +168,8 @@ TEST(Accessibility, AdviceCaptionsAreNamedByTheirCaption) {
 
 TEST(Accessibility, CommandsKeepTheirAccessKeys) {
     support::Sheet sheet;
-    for (const auto& [command, name, keys] : {std::tuple{"Command1", "CALCULATE", "Alt+C"},
-                                              std::tuple{"Command2", "EXIT", "Alt+X"}}) {
+    for (const auto& [command, name, keys] :
+         {std::tuple{"Command1", "CALCULATE", "Alt+C"}, std::tuple{"Command2", "EXIT", "Alt+X"}}) {
         QAccessibleInterface* iface = Accessible(sheet, command);
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->text(QAccessible::Name), name);
@@ -186,8 +186,8 @@ TEST(Accessibility, AccessKeysRaiseTheCommandsClick) {
     support::Sheet sheet;
     sheet.form().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet.form()));
-    for (const auto& [command, key] : {std::pair{"Command1", Qt::Key_C},
-                                       std::pair{"Command2", Qt::Key_X}}) {
+    for (const auto& [command, key] :
+         {std::pair{"Command1", Qt::Key_C}, std::pair{"Command2", Qt::Key_X}}) {
         auto* button = qobject_cast<QPushButton*>(sheet.control(command));
         // Only the click is under test here, not what the command does.
         QObject::disconnect(button, nullptr, &sheet.form(), nullptr);

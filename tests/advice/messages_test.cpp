@@ -73,7 +73,9 @@ const Case kCases[] = {
      "Abs value between Origin V - Detination V"},
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.id; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.id;
+}
 
 const char* TextOf(const char* id) {
     for (const Case& c : kCases) {
@@ -83,7 +85,9 @@ const char* TextOf(const char* id) {
     return nullptr;
 }
 
-std::string Bytes(const QString& text) { return text.toStdString(); }
+std::string Bytes(const QString& text) {
+    return text.toStdString();
+}
 
 void ExpectAdviceBox(const support::Modal& seen, const char* title, const char* text) {
     ASSERT_TRUE(seen.shown);
@@ -112,7 +116,7 @@ TEST_P(AdviceBox, ClickOnItsCaptionShowsItExactlyAndChangesNothing) {
     EXPECT_TRUE(sheet.closeBox(c.control).shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(PartFiveOne, AdviceBox, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(EveryAdviceCaption, AdviceBox, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.id); });
 
 TEST(AdviceBox, LineEndsAsDesigned) {

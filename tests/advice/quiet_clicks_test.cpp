@@ -41,17 +41,17 @@ TEST(QuietClicks, EveryUnwiredControlDoesNothing) {
         advice_test::ExpectSame(before, advice_test::Capture(sheet), name);
         ++walked;
     }
-    // Whatever the other Parts wire, the result cells, the frames, the
+    // Whatever the other handlers wire, the result cells, the frames, the
     // headings and the row labels stay unwired.
     EXPECT_GE(walked, 60);
 }
 
-TEST(QuietClicks, ExamplesOfPartOneFiveAreUnwired) {
+TEST(QuietClicks, ResultsFramesHeadingsAndRowLabelsAreUnwired) {
     for (const char* control :
          {"Picture10", "Picture12", "Picture14", "Picture16", "Picture19", "Picture21", "Picture23",
-          "Picture25", "Picture27", "Picture28", "Frame1", "Frame3", "Frame4", "Label1", "Label2",
-          "Label3", "Label6", "Label15",
-          "Label27", "Label36", "Label45", "Label46", "Label37", "Label38", "Line3"})
+          "Picture25", "Picture27", "Picture28", "Frame1",    "Frame3",    "Frame4",    "Label1",
+          "Label2",    "Label3",    "Label6",    "Label15",   "Label27",   "Label36",   "Label45",
+          "Label46",   "Label37",   "Label38",   "Line3"})
         EXPECT_FALSE(Wired(control)) << control;
 }
 

@@ -13,9 +13,9 @@ QString Name(std::string_view text) {
 }
 
 std::vector<float*> Numbers(Form1& f) {
-    return {&f.hmVARo2, &f.hmVARd2, &f.vmVARo1, &f.vmVARd1, &f.vmVARo2, &f.vmVARd2,
-            &f.dmvar,   &f.amVARo2, &f.amVARd2, &f.fMvardo, &f.fMvardd, &f.cmvaro,
-            &f.cmvard,  &f.rwlORIGIN, &f.rwlDESTIN};
+    return {&f.hmVARo2, &f.hmVARd2, &f.vmVARo1, &f.vmVARd1,   &f.vmVARo2,
+            &f.vmVARd2, &f.dmvar,   &f.amVARo2, &f.amVARd2,   &f.fMvardo,
+            &f.fMvardd, &f.cmvaro,  &f.cmvard,  &f.rwlORIGIN, &f.rwlDESTIN};
 }
 
 std::vector<QString*> Texts(Form1& f) {
