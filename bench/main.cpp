@@ -1,6 +1,7 @@
 // Measures the worksheet against a bare window of its size, and every click
 // handler, on Qt's offscreen platform. Run without arguments for medians of
-// five repetitions; any Google Benchmark flag given overrides that.
+// five repetitions (--benchmark_repetitions overrides that); any other Google
+// Benchmark flag is passed on.
 #include "handlers.h"
 #include "startup.h"
 #include "summary.h"

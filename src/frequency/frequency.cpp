@@ -1,5 +1,4 @@
 #include "frequency/fm_table.h"
-#include "runtime/display_cell.h"
 #include "runtime/numbers.h"
 #include "worksheet/form1.h"
 

@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
 
 namespace rt {
 namespace {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>

@@ -1,6 +1,5 @@
 #include "support/sheet.h"
 
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

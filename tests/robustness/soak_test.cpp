@@ -9,6 +9,8 @@
 
 #include <random>
 
+#include <unistd.h>
+
 namespace {
 
 int EventCount() {
@@ -23,7 +25,7 @@ qint64 ResidentBytes() {
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() * 4096 : -1;
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 
 bool Sanitized() {
@@ -49,7 +51,7 @@ const CellShape kShapes[] = {
      QRegularExpression(QStringLiteral("^-?\\d+\\.\\d\\d$"))},
     {{"Picture25", "Picture26", "Picture30", "Picture32"},
      QRegularExpression(QStringLiteral("^-?\\d+\\.\\d$"))},
-    {{"Picture27", "Picture28"}, QRegularExpression(QStringLiteral("^(\\d+\\.\\d|N/A)$"))},
+    {{"Picture27", "Picture28"}, QRegularExpression(QStringLiteral("^(-?\\d+\\.\\d|N/A)$"))},
     {{"Picture7"}, QRegularExpression(QStringLiteral("^\\d+$"))},
     {{"Picture18"}, QRegularExpression(QStringLiteral("^-?\\d+\\.\\d?$"))},
     {{"Picture23", "Picture24"}, QRegularExpression(QStringLiteral("^(51|23)$"))},

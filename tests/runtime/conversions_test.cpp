@@ -7,7 +7,6 @@
 
 #include <cfloat>
 #include <clocale>
-#include <limits>
 
 using rt::Pattern;
 

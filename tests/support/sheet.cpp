@@ -24,11 +24,14 @@ QWidget* Sheet::control(const QString& name) const {
 }
 
 QString Sheet::cell(const QString& name) const {
-    return control(name)->property("text").toString();
+    const QWidget* widget = control(name);
+    return widget ? widget->property("text").toString() : QString();
 }
 
 QString Sheet::caption(const QString& name) const {
     QWidget* widget = control(name);
+    if (!widget)
+        return {};
     if (auto* label = qobject_cast<QLabel*>(widget))
         return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget))

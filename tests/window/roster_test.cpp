@@ -1,6 +1,7 @@
 #include "runtime/click_label.h"
 #include "runtime/display_cell.h"
 #include "runtime/frame_control.h"
+#include "runtime/line_control.h"
 #include "support/captions.h"
 #include "support/sheet.h"
 #include "window/roster.h"
@@ -29,8 +30,7 @@ bool IsKind(QWidget* widget, window::Kind kind) {
     case window::Kind::Command:
         return qobject_cast<QPushButton*>(widget) != nullptr;
     case window::Kind::Line:
-        return widget->metaObject() == &QWidget::staticMetaObject ||
-               QString(widget->metaObject()->className()).contains("Line");
+        return qobject_cast<rt::LineControl*>(widget) != nullptr;
     }
     return false;
 }
