@@ -3,6 +3,7 @@
 #include "advice/messages.h"
 #include "advice/sheet_state.h"
 #include "support/sheet.h"
+#include "window/fonts.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,8 @@ void ExpectAdviceBox(const support::Modal& seen, const char* title, const char* 
     EXPECT_EQ(Bytes(seen.message), text);
     EXPECT_EQ(seen.buttons, QStringList{"OK"});
     EXPECT_FALSE(seen.hasIcon);
+    // In the sheet's own face, whatever the desktop's.
+    EXPECT_EQ(seen.font, window::FontFor(window::Face::Default).toString());
 }
 
 class AdviceBox : public ::testing::TestWithParam<Case> {};

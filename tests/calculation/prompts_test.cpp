@@ -1,4 +1,5 @@
 #include "support/sheet.h"
+#include "window/fonts.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,7 @@ TEST(Prompts, MessageTitleAndDefaultInBothUnitSystems) {
             EXPECT_EQ(seen.message, c.message) << c.control;
             EXPECT_EQ(seen.title, metric ? c.metricTitle : c.usTitle) << c.control;
             EXPECT_EQ(seen.defaultText, metric ? c.metricDefault : c.usDefault) << c.control;
+            EXPECT_EQ(seen.font, window::FontFor(window::Face::Default).toString()) << c.control;
         }
     }
 }

@@ -30,6 +30,7 @@ bool Wants(Responder::Action action, QWidget* dialog) {
 void Handle(QWidget* dialog, Responder::Action action, const QString& text, Modal& seen) {
     seen.shown = true;
     seen.title = dialog->windowTitle();
+    seen.font = dialog->font().toString();
     if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
         seen.kind = QStringLiteral("prompt");
         seen.message = prompt->labelText();

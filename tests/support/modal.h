@@ -18,6 +18,7 @@ struct Modal {
     QString defaultText; // a prompt's pre-filled text
     QStringList buttons; // a message box's buttons
     bool hasIcon = false;
+    QString font; // the dialog's font, as QFont::toString() gives it
 };
 
 // Answers the next modal dialog that opens while it lives, as a user would:
