@@ -7,21 +7,10 @@
 #include <limits>
 
 namespace rt {
-namespace {
-
-// A dialog is drawn in its window's face, so that it reads as part of the
-// sheet on any desktop and the first one needs no second font loaded.
-void UseParentFont(QWidget& dialog, const QWidget* parent) {
-    if (parent)
-        dialog.setFont(parent->font());
-}
-
-} // namespace
 
 QString InputBox(QWidget* parent, const QString& message, const QString& title,
                  const QString& defaultText) {
     QInputDialog dialog(parent);
-    UseParentFont(dialog, parent);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(message);
@@ -37,7 +26,6 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
 void MsgBox(QWidget* parent, const QString& message, MsgBoxButtons /*buttons: OK only*/,
             const QString& title) {
     QMessageBox box(parent);
-    UseParentFont(box, parent);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);
     box.setText(message);

@@ -7,6 +7,7 @@
 #include "window/fonts.h"
 #include "window/roster.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPushButton>
@@ -146,6 +147,10 @@ Controls Build(QWidget& form) {
         }
         return form;
     };
+    // The prompts and message boxes speak in the sheet's face too, so that they
+    // read as part of it on any desktop and the first of them loads no font.
+    if (QApplication::font() != FontFor(Face::Default))
+        QApplication::setFont(FontFor(Face::Default));
     form.setFont(FontFor(Face::Default));
     for (const Control& c : Roster()) {
         QWidget* widget = Create(c, container(c.container), controls);
