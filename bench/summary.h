@@ -30,7 +30,8 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     using Value = std::function<double(const Figure&)>;
 
     const Figure* Find(const std::string& name) const;
-    void PrintRatio(const char* what, const std::string& window, const Value& value, double target);
+    void PrintRatio(const char* what, const std::string& window, const Value& value, double target,
+                    const char* baseline = "bare");
 
     std::map<std::string, Figure> figures_;
     std::vector<std::string> handlers_;
