@@ -23,7 +23,8 @@ struct Controls {
 };
 
 // Creates every control of the roster as a child of form, at its place, with
-// its caption and font; sets the window's size and icon.
+// its caption and font; sets the window's size and icon, and makes the sheet's
+// face the application's font, for its dialogs.
 Controls Build(QWidget& form);
 
 } // namespace window

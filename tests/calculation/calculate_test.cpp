@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <span>
 
 namespace {
 
@@ -36,17 +37,19 @@ TEST(Calculate, FreshSheetHasNoIndex) {
     EXPECT_EQ(sheet.form().rwlORIGIN, 0.0f);
 }
 
+void EnterAll(support::Sheet& sheet, std::span<const support::Entry> entries) {
+    for (const auto& [control, text] : entries)
+        sheet.enter(control, text);
+}
+
 // A job with every multiplier at 1.
 void EnterIdealJob(support::Sheet& sheet) {
-    sheet.enter("Picture1", "25.5");
-    sheet.enter("Picture2", "30");
-    sheet.enter("Picture3", "10");
-    sheet.enter("Picture5", "10");
-    sheet.enter("Picture4", "30");
-    sheet.enter("Picture6", "30");
-    sheet.enter("Picture8", "0");
-    sheet.enter("Picture9", "0");
-    sheet.enter("Picture18", "0.2");
+    constexpr support::Entry kIdeal[] = {
+        {"Picture1", "25.5"}, {"Picture2", "30"}, {"Picture3", "10"},
+        {"Picture5", "10"},   {"Picture4", "30"}, {"Picture6", "30"},
+        {"Picture8", "0"},    {"Picture9", "0"},  {"Picture18", "0.2"},
+    };
+    EnterAll(sheet, kIdeal);
 }
 
 TEST(Calculate, AllMultipliersOneGiveTheLoadConstant) {
@@ -64,18 +67,9 @@ TEST(Calculate, AllMultipliersOneGiveTheLoadConstant) {
     EXPECT_EQ(sheet.cell("Picture26"), "23.0");
 }
 
-// Origin: H 12, V 20, A 30; destination: H 20, V 50, A 0; F 2 for up to an
-// hour; Fair coupling; L(AVG) 20, L(Max) 25.
+// The worked job, for up to an hour, with a Fair coupling.
 void EnterWorkedJob(support::Sheet& sheet) {
-    sheet.enter("Picture1", "20");
-    sheet.enter("Picture2", "25");
-    sheet.enter("Picture3", "12");
-    sheet.enter("Picture5", "20");
-    sheet.enter("Picture4", "20");
-    sheet.enter("Picture6", "50");
-    sheet.enter("Picture8", "30");
-    sheet.enter("Picture9", "0");
-    sheet.enter("Picture18", "2");
+    EnterAll(sheet, support::kWorkedJob);
     sheet.click("Option7");
 }
 
@@ -98,7 +92,7 @@ TEST(Calculate, WorkedJobInUsCustomaryThenMetric) {
     EXPECT_EQ(Results(sheet), Expected({"30", "0.88", "0.88", "0.95", "1.00", "51", "51", "27.0",
                                         "17.4", "0.7", "1.4", "20", "27.0", "25", "17.4"}));
     // Each partial product rounded to float, left to right.
-    EXPECT_EQ(sheet.form().rwlORIGIN, 0x1.b0949p+4f);
+    EXPECT_EQ(sheet.form().rwlORIGIN, support::kWorkedJobRwlOrigin);
     EXPECT_EQ(sheet.form().rwlDESTIN, 0x1.15b7acp+4f);
 
     // The same stored multipliers with load constant 23; DM and CM are

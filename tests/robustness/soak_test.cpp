@@ -119,12 +119,7 @@ TEST(Soak, RandomEventsLeaveASoundWorksheet) {
     sheet.click("Option9");
     sheet.click("Option1");
     sheet.click("Option6");
-    const std::pair<const char*, const char*> job[] = {
-        {"Picture1", "20"}, {"Picture2", "25"}, {"Picture3", "12"},
-        {"Picture5", "20"}, {"Picture4", "20"}, {"Picture6", "50"},
-        {"Picture8", "30"}, {"Picture9", "0"},  {"Picture18", "2"},
-    };
-    for (const auto& [control, text] : job)
+    for (const auto& [control, text] : support::kWorkedJob)
         ASSERT_TRUE(sheet.enter(control, text).shown) << control;
     sheet.click("Option7");
     sheet.click("Command1");
@@ -132,7 +127,7 @@ TEST(Soak, RandomEventsLeaveASoundWorksheet) {
     EXPECT_EQ(sheet.cell("Picture26"), "17.4");
     EXPECT_EQ(sheet.cell("Picture27"), "0.7");
     EXPECT_EQ(sheet.cell("Picture28"), "1.4");
-    EXPECT_EQ(sheet.form().rwlORIGIN, 0x1.b0949p+4f);
+    EXPECT_EQ(sheet.form().rwlORIGIN, support::kWorkedJobRwlOrigin);
 }
 
 } // namespace

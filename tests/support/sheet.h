@@ -17,6 +17,23 @@ struct Form1Access {
 
 namespace support {
 
+// A value typed into the prompt that a click on the control opens.
+struct Entry {
+    const char* control;
+    const char* text;
+};
+
+// The README's worked job, less its Fair coupling: origin H 12, V 20, A 30;
+// destination H 20, V 50, A 0; F 2; L(AVG) 20, L(Max) 25.
+inline constexpr Entry kWorkedJob[] = {
+    {"Picture1", "20"}, {"Picture2", "25"}, {"Picture3", "12"},
+    {"Picture5", "20"}, {"Picture4", "20"}, {"Picture6", "50"},
+    {"Picture8", "30"}, {"Picture9", "0"},  {"Picture18", "2"},
+};
+// Its RWL at the origin, U.S. customary, with the Fair coupling: 27.03627...,
+// the float of LC x HM x VM x DM x AM x FM x CM rounded after each product.
+inline constexpr float kWorkedJobRwlOrigin = 0x1.b0949p+4f;
+
 // A worksheet shown on the offscreen screen, as at start-up.
 class Sheet {
   public:
