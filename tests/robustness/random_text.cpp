@@ -1,4 +1,5 @@
 #include "robustness/random_text.h"
+#include "support/draw.h"
 
 #include <array>
 #include <cstdint>
@@ -11,11 +12,9 @@ const std::array<const char16_t*, 24> kAdversarial{
     u"-1e999", u"0x10", u"1,5", u"  7", u"\t8",    u"1e",       u"1e+",          u"--1",
     u"NaN",    u"inf",  u"-0",  u"0.0", u"1e-400", u"4.9e-324", u"3.4028236e38", u"-3.4028236e38"};
 
-// From the engine's raw output, which the standard fixes, unlike the
-// distributions, whose draws differ between standard libraries.
 int Between(std::mt19937_64& random, int low, int high) {
-    const auto span = static_cast<std::uint64_t>(high - low) + 1;
-    return low + static_cast<int>(random() % span);
+    return low +
+           static_cast<int>(support::Below(random, static_cast<std::uint64_t>(high - low) + 1));
 }
 
 QString Digits(std::mt19937_64& random, int count) {

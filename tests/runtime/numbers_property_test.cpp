@@ -2,6 +2,7 @@
 // the C library and integer arithmetic. The seed is fixed, so a failure
 // repeats; the failing input is printed.
 #include "runtime/numbers.h"
+#include "support/draw.h"
 #include "support/number_reference.h"
 
 #include <gtest/gtest.h>
@@ -23,13 +24,11 @@ constexpr std::array kPatterns{Pattern::General, Pattern::TwoDecimals, Pattern::
                                Pattern::PointAlways, Pattern::Whole};
 constexpr std::uint64_t kSeed = 20240531;
 
-// mt19937_64's output is fixed by the standard; the distributions are not, so
-// draws are made from its raw output.
 class Random {
   public:
     std::uint64_t Bits() { return engine_(); }
     // 0..n-1
-    std::uint64_t Below(std::uint64_t n) { return engine_() % n; }
+    std::uint64_t Below(std::uint64_t n) { return support::Below(engine_, n); }
     bool OneIn(std::uint64_t n) { return Below(n) == 0; }
 
   private:
