@@ -3,8 +3,8 @@
 # any is missing. Sourced by ./run, ./test and scripts/fuzz.sh.
 set -euo pipefail
 
-# clang-tidy-14 and clang-format-14 check the sources in ./test; clang-14 with its runtimes (libFuzzer)
-# builds the fuzz targets.
+# clang-tidy-14 and clang-format-14 check the sources in ./test; clang-14 with
+# its runtimes (libFuzzer) builds the fuzz targets.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation
           googletest libgtest-dev clang-tidy-14 clang-format-14 clang-14
           libclang-rt-14-dev)

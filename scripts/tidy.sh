@@ -17,5 +17,8 @@ if ((status != 0)); then
 fi
 # The layout of every C++ file, tests and tools included.
 find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort |
-    xargs clang-format-14 --dry-run --Werror || { echo "clang-format: lay these out with clang-format-14 -i" >&2; status=1; }
+    xargs clang-format-14 --dry-run --Werror || {
+    echo "clang-format: lay these out with clang-format-14 -i" >&2
+    status=1
+}
 exit "$status"
