@@ -1,6 +1,6 @@
 #include "sheet.h"
 
-#include "runtime/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,8 +84,8 @@ int Prompted(Form1& form, Form1::Procedure procedure, const char* text) {
 
 int AdviceShown(Form1& form) {
     const Answer answer;
-    rt::MsgBox(&form, QStringLiteral("Bring the load closer to the body to raise HM."),
-               rt::MsgBoxButtons::OkOnly, form.windowTitle());
+    widgets::MsgBox(&form, QStringLiteral("Bring the load closer to the body to raise HM."),
+               widgets::MsgBoxButtons::OkOnly, form.windowTitle());
     return answer.answered() ? answer.misses() : -1;
 }
 

@@ -1,7 +1,7 @@
 // Format and Str of any double and float: the first 8 bytes are a double's
 // bits, the next 4 a float's (missing bytes are zero).
 #include "check.h"
-#include "runtime/numbers.h"
+#include "lifting/numbers.h"
 #include "support/number_reference.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@
 
 namespace {
 
-using rt::Pattern;
+using lifting::Pattern;
 
 constexpr std::array kPatterns{Pattern::General, Pattern::TwoDecimals, Pattern::OneDecimal,
                                Pattern::PointAlways, Pattern::Whole};
@@ -27,7 +27,7 @@ template <typename Number, typename Bits> void CheckNumber(Bits bits, int signif
     for (Pattern pattern : kPatterns) {
         QString shown;
         try {
-            shown = rt::Format(x, pattern);
+            shown = lifting::Format(x, pattern);
         } catch (...) {
             fuzz::Check(false, "Format of a number does not throw", input);
         }
@@ -44,14 +44,14 @@ template <typename Number, typename Bits> void CheckNumber(Bits bits, int signif
         }
         // A text reads as a double, so a float's general form is not its own.
         if (!(single && pattern == Pattern::General))
-            fuzz::Check(rt::Format(rt::Str(x), pattern) == shown, "Format(Str(x)) is Format(x)",
+            fuzz::Check(lifting::Format(lifting::Str(x), pattern) == shown, "Format(Str(x)) is Format(x)",
                         input);
     }
     if (std::isfinite(x)) {
-        const QString str = rt::Str(x);
-        fuzz::Check(rt::Val(str) == reference::Val(str), "Str reads back as printed", input);
+        const QString str = lifting::Str(x);
+        fuzz::Check(lifting::Val(str) == reference::Val(str), "Str reads back as printed", input);
         if (!single)
-            fuzz::Check(rt::Str(rt::Val(str)) == str, "Str of what Str printed is the same", input);
+            fuzz::Check(lifting::Str(lifting::Val(str)) == str, "Str of what Str printed is the same", input);
     }
 }
 

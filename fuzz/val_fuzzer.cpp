@@ -2,7 +2,7 @@
 // becomes the text: UTF-8, raw UTF-16 code units (lone surrogates and NUL
 // included) or Latin-1.
 #include "check.h"
-#include "runtime/numbers.h"
+#include "lifting/numbers.h"
 #include "support/number_reference.h"
 
 #include <cmath>
@@ -31,12 +31,12 @@ QString Text(const std::uint8_t* data, std::size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using rt::Pattern;
+    using lifting::Pattern;
     if (size == 0)
         return 0;
     const QString text = Text(data, size);
 
-    const double value = rt::Val(text);
+    const double value = lifting::Val(text);
     fuzz::Check(std::isfinite(value), "Val is finite", text);
     fuzz::Check(value == reference::Val(text), "Val reads what strtod reads", text);
 
@@ -45,12 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             Pattern::PointAlways, Pattern::Whole}) {
         QString shown;
         try {
-            shown = rt::Format(text, pattern);
+            shown = lifting::Format(text, pattern);
         } catch (...) {
             fuzz::Check(false, "Format of a text does not throw", text);
         }
         if (number) {
-            fuzz::Check(shown == rt::Format(value, pattern),
+            fuzz::Check(shown == lifting::Format(value, pattern),
                         "a numeric text is formatted as its number", text);
             fuzz::Check(reference::HasShape(shown, pattern, 15), "Format takes the pattern's shape",
                         text);

@@ -1,9 +1,10 @@
 #include "window/build.h"
 
-#include "runtime/click_label.h"
-#include "runtime/display_cell.h"
-#include "runtime/frame_control.h"
-#include "runtime/line_control.h"
+#include "lifting/latin1.h"
+#include "widgets/click_label.h"
+#include "widgets/display_cell.h"
+#include "widgets/frame_control.h"
+#include "widgets/line_control.h"
 #include "window/fonts.h"
 #include "window/roster.h"
 
@@ -73,10 +74,6 @@ class ResourceIconEngine final : public QIconEngine {
     QIcon decoded_;
 };
 
-QString Text(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The number that ends the control's name (Picture7 is 7), read in place.
 std::size_t Number(const Control& c) {
     const std::string_view digits = c.name.substr(c.name.find_first_of("0123456789"));
@@ -88,9 +85,9 @@ std::size_t Number(const Control& c) {
 QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
     switch (c.kind) {
     case Kind::Label: {
-        auto* label = new rt::ClickLabel(&parent);
+        auto* label = new widgets::ClickLabel(&parent);
         label->setTextFormat(Qt::PlainText);
-        label->setText(Text(c.caption));
+        label->setText(lifting::Latin1(c.caption));
         // A caption wraps at word boundaries when its control is too narrow.
         label->setWordWrap(true);
         label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -104,30 +101,29 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
         return label;
     }
     case Kind::Picture: {
-        auto* cell = new rt::DisplayCell(&parent);
-        cell->setAccessibleName(Text(c.role));
+        auto* cell = new widgets::DisplayCell(&parent);
+        cell->setAccessibleName(lifting::Latin1(c.role));
         controls.pictures.at(Number(c)) = cell;
         return cell;
     }
     case Kind::Frame: {
-        auto* frame = new rt::FrameControl(Text(c.caption), &parent);
+        auto* frame = new widgets::FrameControl(lifting::Latin1(c.caption), &parent);
         return frame;
     }
     case Kind::Option: {
-        auto* option = new QRadioButton(Text(c.caption), &parent);
+        auto* option = new QRadioButton(lifting::Latin1(c.caption), &parent);
         option->setChecked(c.selected);
         controls.options.at(Number(c)) = option;
         return option;
     }
     case Kind::Command: {
-        auto* button = new QPushButton(Text(c.caption), &parent);
+        auto* button = new QPushButton(lifting::Latin1(c.caption), &parent);
         button->setAutoDefault(false);
-        controls.commands.at(Number(c)) = button;
         return button;
     }
     case Kind::Line: {
-        auto* line = new rt::LineControl(&parent);
-        line->setAccessibleName(Text(c.role));
+        auto* line = new widgets::LineControl(&parent);
+        line->setAccessibleName(lifting::Latin1(c.role));
         return line;
     }
     }
@@ -154,7 +150,7 @@ Controls Build(QWidget& form) {
     form.setFont(FontFor(Face::Default));
     for (const Control& c : Roster()) {
         QWidget* widget = Create(c, container(c.container), controls);
-        widget->setObjectName(Text(c.name));
+        widget->setObjectName(lifting::Latin1(c.name));
         if (c.face != Face::Default)
             widget->setFont(FontFor(c.face));
         if (c.kind == Kind::Line) {
@@ -170,7 +166,7 @@ Controls Build(QWidget& form) {
             frames.emplace_back(c.name, widget);
     }
     // A cell is drawn over the caption that reaches under it.
-    for (rt::DisplayCell* cell : controls.pictures) {
+    for (widgets::DisplayCell* cell : controls.pictures) {
         if (cell)
             cell->raise();
     }

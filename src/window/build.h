@@ -4,11 +4,12 @@
 
 #include <array>
 
-#include "runtime/click_label.h"
-#include "runtime/display_cell.h"
-
-#include <QPushButton>
-#include <QRadioButton>
+class QRadioButton;
+class QWidget;
+namespace widgets {
+class ClickLabel;
+class DisplayCell;
+} // namespace widgets
 
 namespace window {
 
@@ -16,10 +17,9 @@ namespace window {
 // slots of numbers the design does not use stay empty, and a control that no
 // longer exists reads as empty too.
 struct Controls {
-    std::array<QPointer<rt::DisplayCell>, 33> pictures{};
-    std::array<QPointer<rt::ClickLabel>, 67> labels{};
+    std::array<QPointer<widgets::DisplayCell>, 33> pictures{};
+    std::array<QPointer<widgets::ClickLabel>, 67> labels{};
     std::array<QPointer<QRadioButton>, 11> options{};
-    std::array<QPointer<QPushButton>, 3> commands{};
 };
 
 // Creates every control of the roster as a child of form, at its place, with

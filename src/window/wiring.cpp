@@ -1,7 +1,8 @@
 #include "window/wiring.h"
 
-#include "runtime/click_label.h"
-#include "runtime/display_cell.h"
+#include "lifting/latin1.h"
+#include "widgets/click_label.h"
+#include "widgets/display_cell.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,53 +12,53 @@
 namespace window {
 namespace {
 
-using F = Form1;
+using enum Procedure;
 
 constexpr std::array kWiring = std::to_array<Wire>({
-    {"Command1", &F::Calculate},
-    {"Command2", &F::EndProgram},
-    {"Option9", &F::ClearAllCells, &F::ApplyUnitSystem},
-    {"Option10", &F::ClearAllCells, &F::ApplyUnitSystem},
-    {"Option1", &F::RecomputeFrequencyMultiplier},
-    {"Option2", &F::RecomputeFrequencyMultiplier},
-    {"Option3", &F::RecomputeFrequencyMultiplier},
-    {"Option6", &F::ComputeCouplingMultiplier},
-    {"Option7", &F::ComputeCouplingMultiplier},
-    {"Option8", &F::ComputeCouplingMultiplier},
-    {"Label4", &F::EnterLoadAvg},
-    {"Picture1", &F::EnterLoadAvg},
-    {"Label5", &F::EnterLoadMax},
-    {"Picture2", &F::EnterLoadMax},
-    {"Label9", &F::EnterOriginH},
-    {"Picture3", &F::EnterOriginH},
-    {"Label11", &F::EnterDestinationH},
-    {"Picture5", &F::EnterDestinationH},
-    {"Label10", &F::EnterOriginV},
-    {"Picture4", &F::EnterOriginV},
-    {"Label12", &F::EnterDestinationV},
-    {"Picture6", &F::EnterDestinationV},
-    {"Label16", &F::EnterOriginAngle},
-    {"Label18", &F::EnterOriginAngle},
-    {"Picture8", &F::EnterOriginAngle},
-    {"Label17", &F::EnterDestinationAngle},
-    {"Label19", &F::EnterDestinationAngle},
-    {"Picture9", &F::EnterDestinationAngle},
-    {"Label24", &F::EnterFrequency},
-    {"Picture18", &F::EnterFrequency},
-    {"Label14", &F::ComputeDistanceMultiplier},
-    {"Picture7", &F::ComputeDistanceMultiplier},
+    {"Command1", Calculate},
+    {"Command2", EndProgram},
+    {"Option9", ClearAllCells, ApplyUnitSystem},
+    {"Option10", ClearAllCells, ApplyUnitSystem},
+    {"Option1", RecomputeFrequencyMultiplier},
+    {"Option2", RecomputeFrequencyMultiplier},
+    {"Option3", RecomputeFrequencyMultiplier},
+    {"Option6", ComputeCouplingMultiplier},
+    {"Option7", ComputeCouplingMultiplier},
+    {"Option8", ComputeCouplingMultiplier},
+    {"Label4", EnterLoadAvg},
+    {"Picture1", EnterLoadAvg},
+    {"Label5", EnterLoadMax},
+    {"Picture2", EnterLoadMax},
+    {"Label9", EnterOriginH},
+    {"Picture3", EnterOriginH},
+    {"Label11", EnterDestinationH},
+    {"Picture5", EnterDestinationH},
+    {"Label10", EnterOriginV},
+    {"Picture4", EnterOriginV},
+    {"Label12", EnterDestinationV},
+    {"Picture6", EnterDestinationV},
+    {"Label16", EnterOriginAngle},
+    {"Label18", EnterOriginAngle},
+    {"Picture8", EnterOriginAngle},
+    {"Label17", EnterDestinationAngle},
+    {"Label19", EnterDestinationAngle},
+    {"Picture9", EnterDestinationAngle},
+    {"Label24", EnterFrequency},
+    {"Picture18", EnterFrequency},
+    {"Label14", ComputeDistanceMultiplier},
+    {"Picture7", ComputeDistanceMultiplier},
     // Advice and information captions.
-    {"Label13", &F::ShowVerticalDistanceInfo},
-    {"Label20", &F::ShowHmSuggestions},
-    {"Label21", &F::ShowVmSuggestions},
-    {"Label22", &F::ShowDmSuggestions},
-    {"Label23", &F::ShowAmSuggestions},
-    {"Label25", &F::ShowFmSuggestions},
-    {"Label26", &F::ShowCmSuggestions},
-    {"Label28", &F::ShowRwlSuggestions},
-    {"Label30", &F::ShowRwlSuggestions},
-    {"Label31", &F::ShowRwlSuggestions},
-    {"Label29", &F::ShowLcSuggestions},
+    {"Label13", ShowVerticalDistanceInfo},
+    {"Label20", ShowHmSuggestions},
+    {"Label21", ShowVmSuggestions},
+    {"Label22", ShowDmSuggestions},
+    {"Label23", ShowAmSuggestions},
+    {"Label25", ShowFmSuggestions},
+    {"Label26", ShowCmSuggestions},
+    {"Label28", ShowRwlSuggestions},
+    {"Label30", ShowRwlSuggestions},
+    {"Label31", ShowRwlSuggestions},
+    {"Label29", ShowLcSuggestions},
 });
 
 } // namespace
@@ -66,26 +67,23 @@ std::span<const Wire> Wiring() {
     return kWiring;
 }
 
-void Connect(Form1& form) {
+void Connect(QWidget& form, const std::function<void(const Wire&)>& run) {
     for (const Wire& wire : kWiring) {
-        const QString name =
-            QString::fromLatin1(wire.control.data(), static_cast<qsizetype>(wire.control.size()));
+        const QString name = lifting::Latin1(wire.control);
         auto* control = form.findChild<QObject*>(name);
-        auto run = [&form, first = wire.first, second = wire.second] {
-            form.RunEvent(first, second);
-        };
-        if (auto* label = qobject_cast<rt::ClickLabel*>(control)) {
-            QObject::connect(label, &rt::ClickLabel::clicked, &form, run);
-        } else if (auto* cell = qobject_cast<rt::DisplayCell*>(control)) {
-            QObject::connect(cell, &rt::DisplayCell::clicked, &form, run);
+        auto click = [run, &wire] { run(wire); };
+        if (auto* label = qobject_cast<widgets::ClickLabel*>(control)) {
+            QObject::connect(label, &widgets::ClickLabel::clicked, &form, click);
+        } else if (auto* cell = qobject_cast<widgets::DisplayCell*>(control)) {
+            QObject::connect(cell, &widgets::DisplayCell::clicked, &form, click);
         } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
             // An option's click is its becoming the selected one.
-            QObject::connect(option, &QRadioButton::toggled, &form, [run](bool selected) {
+            QObject::connect(option, &QRadioButton::toggled, &form, [click](bool selected) {
                 if (selected)
-                    run();
+                    click();
             });
         } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-            QObject::connect(button, &QPushButton::clicked, &form, run);
+            QObject::connect(button, &QPushButton::clicked, &form, click);
         } else {
             qFatal("wired control %s is not in the roster", qPrintable(name));
         }

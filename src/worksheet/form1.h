@@ -1,13 +1,24 @@
 #pragma once
 
-#include "runtime/run_time_error.h"
-#include "window/build.h"
-#include "worksheet/prompt.h"
-
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
+
+namespace lifting {
+class RunTimeError;
+enum class Cell;
+enum class Units;
+} // namespace lifting
+namespace widgets {
+class ClickLabel;
+class DisplayCell;
+} // namespace widgets
+namespace window {
+struct Controls;
+}
+struct PromptText;
 
 // The job analysis worksheet: one window that owns every control, the state of
 // the worksheet and every procedure that works on them.
@@ -95,22 +106,37 @@ class Form1 : public QWidget {
   private:
     friend struct Form1Access; // lets tests read the private entries
 
-    // Tells the user of a run-time error that stopped an event.
-    void Report(const rt::RunTimeError& error);
+    // Option buttons by their roster number.
+    enum Option {
+        kUpToOneHour = 1,
+        kUpToTwoHours = 2,
+        kUpToEightHours = 3,
+        kGood = 6,
+        kFair = 7,
+        kPoor = 8,
+        kUsCustomary = 9,
+        kMetric = 10,
+    };
 
-    // Controls by roster number; a missing one is a run-time error.
-    rt::DisplayCell& Picture(int number) const;
-    rt::ClickLabel& Label(int number) const;
+    // Tells the user of a run-time error that stopped an event.
+    void Report(const lifting::RunTimeError& error);
+
+    // Controls by roster name; a missing one is a run-time error.
+    widgets::DisplayCell& Picture(lifting::Cell cell) const;
+    widgets::ClickLabel& Label(int number) const;
     // True when the option button is selected.
-    bool Value(int option) const;
-    bool IsUsCustomary() const { return Value(9); }
+    bool Value(Option option) const;
+    bool IsUsCustomary() const { return Value(kUsCustomary); }
+    bool IsMetric() const { return Value(kMetric); }
+    // The rules' unit system: metric unless U.S. customary is selected.
+    lifting::Units RuleUnits() const;
     // The load constant of the selected unit system, and its captions too.
     void PrintUnitSystem(bool withCaptions);
 
     // Opens the value prompt with the texts of the selected unit system.
     QString Ask(const PromptText& prompt);
     // Clears a cell and prints one line into it.
-    void Show(int cell, const QString& text);
+    void PrintInto(lifting::Cell cell, const QString& text);
 
     // The two rows of the worksheet share their procedures.
     enum class Side { Origin, Destination };
@@ -123,5 +149,5 @@ class Form1 : public QWidget {
     QString strDestinH;          // destination H as typed
     std::int16_t intDestinH = 0; // destination H as a whole number
 
-    window::Controls controls_;
+    std::unique_ptr<window::Controls> controls_;
 };

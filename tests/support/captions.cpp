@@ -1,6 +1,6 @@
 #include "support/captions.h"
 
-#include "runtime/frame_control.h"
+#include "widgets/frame_control.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -51,9 +51,9 @@ namespace support {
             return ::testing::AssertionFailure() << name.toStdString() << " needs " << need;
         return ::testing::AssertionSuccess();
     }
-    if (auto* frame = qobject_cast<rt::FrameControl*>(widget)) {
+    if (auto* frame = qobject_cast<widgets::FrameControl*>(widget)) {
         const int need =
-            rt::FrameControl::kTitleIndent * 2 + metrics.horizontalAdvance(frame->title());
+            widgets::FrameControl::kTitleIndent * 2 + metrics.horizontalAdvance(frame->title());
         if (need > frame->width())
             return ::testing::AssertionFailure() << name.toStdString() << " needs " << need;
         return ::testing::AssertionSuccess();

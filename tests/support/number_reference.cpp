@@ -11,7 +11,7 @@
 namespace reference {
 namespace {
 
-using rt::Pattern;
+using lifting::Pattern;
 
 // The number grammar of Val: blanks, a sign, digits with an optional point (or
 // a point and digits), an optional exponent with at least one digit.

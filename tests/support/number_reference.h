@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/numbers.h"
+#include "lifting/numbers.h"
 
 #include <QString>
 
@@ -25,16 +25,16 @@ QString General(double value, int significant);
 // value = digits x 10^exponent, rounded to the decimals half away from zero by
 // integer arithmetic. Empty when the value is too large for 128-bit integers.
 std::optional<QString> Fixed(bool negative, std::uint64_t digits, int exponent,
-                             rt::Pattern pattern);
+                             lifting::Pattern pattern);
 
 // The same for a number as its type prints it (printf's %e at the significant
 // digits).
-std::optional<QString> Fixed(double value, int significant, rt::Pattern pattern);
+std::optional<QString> Fixed(double value, int significant, lifting::Pattern pattern);
 
 // True when text has the shape of the pattern: an optional minus, an integer
 // part without leading zeros, the pattern's decimals, no negative zero; the
 // general form has at most `significant` digits and no trailing fraction
 // zeros.
-bool HasShape(const QString& text, rt::Pattern pattern, int significant);
+bool HasShape(const QString& text, lifting::Pattern pattern, int significant);
 
 } // namespace reference

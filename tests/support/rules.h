@@ -1,22 +1,23 @@
 #pragma once
 
-#include "runtime/numbers.h"
+#include "lifting/numbers.h"
+#include "lifting/units.h"
 
 #include <string>
 
 // Shared vocabulary of the rule tables.
 namespace support {
 
-constexpr bool kUs = true;
-constexpr bool kMetric = false;
+constexpr lifting::Units kUs = lifting::Units::UsCustomary;
+constexpr lifting::Units kMetric = lifting::Units::Metric;
 
-inline const char* Units(bool usCustomary) {
-    return usCustomary ? "in" : "cm";
+inline const char* Units(lifting::Units units) {
+    return units == kUs ? "in" : "cm";
 }
 
 // What a multiplier cell shows for a stored multiplier.
 inline std::string Shown(float stored) {
-    return rt::Format(stored, rt::Pattern::TwoDecimals).toStdString();
+    return lifting::Format(stored, lifting::Pattern::TwoDecimals).toStdString();
 }
 
 } // namespace support

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/modal.h"
+#include "harness/modal.h"
 #include "worksheet/form1.h"
 
 #include <QString>
@@ -16,6 +16,9 @@ struct Form1Access {
 };
 
 namespace support {
+
+using harness::Modal;
+using harness::Responder;
 
 // A value typed into the prompt that a click on the control opens.
 struct Entry {

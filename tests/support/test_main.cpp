@@ -1,3 +1,5 @@
+#include "harness/modal.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -27,5 +29,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(QuietHandler);
     QApplication app(argc, argv);
+    // A dialog no test expects fails the running test at once, by name.
+    harness::CloseUnexpectedDialogs([](const harness::Modal& dialog) {
+        ADD_FAILURE() << "unexpected " << dialog.kind.toStdString() << " \""
+                      << dialog.title.toStdString() << "\": " << dialog.message.toStdString();
+    });
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,7 @@
-#include "runtime/click_label.h"
-#include "runtime/display_cell.h"
-#include "runtime/frame_control.h"
-#include "runtime/line_control.h"
+#include "widgets/click_label.h"
+#include "widgets/display_cell.h"
+#include "widgets/frame_control.h"
+#include "widgets/line_control.h"
 #include "support/captions.h"
 #include "support/sheet.h"
 #include "window/roster.h"
@@ -20,17 +20,17 @@ QString Name(std::string_view text) {
 bool IsKind(QWidget* widget, window::Kind kind) {
     switch (kind) {
     case window::Kind::Label:
-        return qobject_cast<rt::ClickLabel*>(widget) != nullptr;
+        return qobject_cast<widgets::ClickLabel*>(widget) != nullptr;
     case window::Kind::Picture:
-        return qobject_cast<rt::DisplayCell*>(widget) != nullptr;
+        return qobject_cast<widgets::DisplayCell*>(widget) != nullptr;
     case window::Kind::Frame:
-        return qobject_cast<rt::FrameControl*>(widget) != nullptr;
+        return qobject_cast<widgets::FrameControl*>(widget) != nullptr;
     case window::Kind::Option:
         return qobject_cast<QRadioButton*>(widget) != nullptr;
     case window::Kind::Command:
         return qobject_cast<QPushButton*>(widget) != nullptr;
     case window::Kind::Line:
-        return qobject_cast<rt::LineControl*>(widget) != nullptr;
+        return qobject_cast<widgets::LineControl*>(widget) != nullptr;
     }
     return false;
 }

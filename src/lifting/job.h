@@ -1,0 +1,117 @@
+#pragma once
+
+#include "lifting/rules.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// One lifting job as a user enters it, and the sheet it gives.
+namespace lifting {
+
+// The nine entries, in the order of their keys in job files and CSV columns.
+enum class Entry {
+    LoadAvg,
+    LoadMax,
+    OriginH,
+    OriginV,
+    DestinationH,
+    DestinationV,
+    OriginA,
+    DestinationA,
+    Frequency,
+};
+inline constexpr std::size_t kEntryCount = 9;
+
+// "lavg", "lmax", "origin_h", ...: the name of an entry in files.
+std::string_view KeyOf(Entry entry);
+std::optional<Entry> EntryOfKey(std::string_view key);
+
+// The 32 display cells of the sheet; each is the number of its control
+// (Cell::Distance is Picture7).
+enum class Cell {
+    LoadAvg = 1,
+    LoadMax,
+    OriginH,
+    OriginV,
+    DestinationH,
+    DestinationV,
+    Distance,
+    OriginA,
+    DestinationA,
+    HmOrigin,
+    HmDestination,
+    VmOrigin,
+    VmDestination,
+    DmOrigin,
+    DmDestination,
+    AmOrigin,
+    AmDestination,
+    Frequency,
+    FmOrigin,
+    FmDestination,
+    CmOrigin,
+    CmDestination,
+    LcOrigin,
+    LcDestination,
+    RwlOrigin,
+    RwlDestination,
+    LiOrigin,
+    LiDestination,
+    WeightOrigin,
+    RwlUnderWeightOrigin,
+    WeightDestination,
+    RwlUnderWeightDestination,
+};
+inline constexpr int kCellCount = 32;
+
+// "Picture7" for Cell::Distance.
+QString CellName(Cell cell);
+constexpr Cell CellAt(int number) {
+    return static_cast<Cell>(number);
+}
+
+struct Job {
+    Units units = Units::UsCustomary;
+    Duration duration = Duration::UpToOneHour;
+    Coupling coupling = Coupling::Good;
+    // The text typed for each entry, or nothing where the entry was never made
+    // (a cancelled prompt is an entry of the empty text).
+    std::array<std::optional<QString>, kEntryCount> entries;
+
+    std::optional<QString>& operator[](Entry e) { return entries[static_cast<std::size_t>(e)]; }
+    const std::optional<QString>& operator[](Entry e) const {
+        return entries[static_cast<std::size_t>(e)];
+    }
+    bool operator==(const Job&) const = default;
+};
+
+// What the 32 cells show.
+class Shown {
+  public:
+    QString& operator[](Cell c) { return texts_[Index(c)]; }
+    const QString& operator[](Cell c) const { return texts_[Index(c)]; }
+    bool operator==(const Shown&) const = default;
+
+  private:
+    static std::size_t Index(Cell c) { return static_cast<std::size_t>(c) - 1; }
+    std::array<QString, kCellCount> texts_;
+};
+
+// The order in which a job is entered into a window just started: the unit,
+// duration and coupling options (each clicked only where it differs from the
+// start-up choice), then the entries in this order. The frequency comes last
+// because FM reads the V values stored when it is entered.
+inline constexpr std::array kEntryOrder{
+    Entry::OriginH, Entry::OriginV, Entry::DestinationH, Entry::DestinationV, Entry::OriginA,
+    Entry::DestinationA, Entry::LoadAvg, Entry::LoadMax, Entry::Frequency,
+};
+
+// The cells exactly as the worksheet shows them once the job is entered into
+// a window just started in the order above, then, where calculated,
+// CALCULATE is pressed.
+Shown Evaluate(const Job& job, bool calculated = true);
+
+} // namespace lifting

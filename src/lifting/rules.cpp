@@ -1,0 +1,138 @@
+#include "lifting/rules.h"
+
+#include "lifting/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace lifting {
+
+std::int16_t WholeNumberH(double typed) {
+    return CInt(std::clamp(typed, -32768.0, 32767.0));
+}
+
+double HorizontalMultiplier(std::int16_t h, Units units) {
+    const UnitSystem& u = SystemOf(units);
+    if (h <= u.closest)
+        return 1.0;
+    if (h > u.farthestH)
+        return 0.0;
+    // Fixed values of the published HM table at 22 and 23 inches.
+    if (units == Units::UsCustomary) {
+        if (h == 22)
+            return 0.46;
+        if (h == 23)
+            return 0.44;
+    }
+    return u.closest / h;
+}
+
+double VerticalMultiplier(float v, Units units) {
+    const UnitSystem& u = SystemOf(units);
+    if (v > u.highestV)
+        return 0.0;
+    if (v == 0.0f)
+        return 0.78;
+    return 1.0 - u.vmSlope * std::fabs(static_cast<double>(v) - u.knuckle);
+}
+
+double AsymmetricMultiplier(double angle) {
+    if (angle == 0.0)
+        return 1.0;
+    if (angle > 135.0)
+        return 0.0;
+    return 1.0 - 0.0032 * angle;
+}
+
+double TravelDistance(double originV, double destinationV) {
+    const double d = std::fabs(RoundHalfToEven(originV) - RoundHalfToEven(destinationV));
+    return std::isinf(d) ? std::numeric_limits<double>::max() : d;
+}
+
+double DistanceMultiplier(double d, Units units) {
+    const UnitSystem& u = SystemOf(units);
+    if (d <= u.closest)
+        return 1.0;
+    if (d <= u.highestV)
+        return u.dmNumerator / d + 0.82;
+    return 0.0;
+}
+
+float CouplingMultiplier(Coupling coupling, double v, Units units) {
+    switch (coupling) {
+    case Coupling::Good:
+        return 1.0f;
+    case Coupling::Fair:
+        return IsHigh(v, units) ? 1.0f : 0.95f;
+    case Coupling::Poor:
+        return 0.9f;
+    }
+    return 1.0f;
+}
+
+HorizontalEntry ReadHorizontal(const QString& typed, Units units) {
+    const std::int16_t whole = WholeNumberH(Val(typed));
+    return {whole, ToSingle(HorizontalMultiplier(whole, units))};
+}
+
+VerticalEntry ReadVertical(const QString& typed, Units units) {
+    const float v = SaturateToSingle(Val(typed));
+    return {v, SaturateToSingle(VerticalMultiplier(v, units))};
+}
+
+float ReadAngle(const QString& typed) {
+    return SaturateToSingle(AsymmetricMultiplier(Val(typed)));
+}
+
+DistanceResult ReadDistance(const QString& originV, const QString& destinationV, Units units) {
+    const double d = TravelDistance(Val(originV), Val(destinationV));
+    return {d, ToSingle(DistanceMultiplier(d, units))};
+}
+
+FrequencyResult SelectFrequency(double rate, double originV, double destinationV, Units units,
+                                Duration duration) {
+    return {FrequencyMultiplier(rate, duration, IsHigh(originV, units)),
+            FrequencyMultiplier(rate, duration, IsHigh(destinationV, units))};
+}
+
+float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers) {
+    auto product = static_cast<float>(lc);
+    // Exact in double for two floats, then rounded to float as a float
+    // multiplication would be.
+    for (float m : multipliers)
+        product = SaturateToSingle(static_cast<double>(product) * static_cast<double>(m));
+    return product;
+}
+
+QString MultiplierText(float multiplier) {
+    return Format(multiplier, Pattern::TwoDecimals);
+}
+
+QString FrequencyText(double rate) {
+    return Format(Str(rate), Pattern::PointAlways);
+}
+
+QString FrequencyMultiplierText(float fm) {
+    return Format(Str(fm), Pattern::TwoDecimals);
+}
+
+QString DistanceText(double d) {
+    return Format(d, Pattern::Whole);
+}
+
+QString RwlText(float rwl) {
+    return Format(rwl, Pattern::OneDecimal);
+}
+
+QString WeightText(const QString& typed) {
+    return Format(Val(typed));
+}
+
+QString LiftingIndexText(const QString& weight, float rwl) {
+    if (!(rwl > 0.0f))
+        return QStringLiteral("N/A");
+    return Format(SaturateToSingle(Val(weight) / static_cast<double>(rwl)), Pattern::OneDecimal);
+}
+
+} // namespace lifting

@@ -1,0 +1,127 @@
+// The entries of STEP 1: each prompts, keeps the text typed, shows it and,
+// where a multiplier follows from that entry alone, stores and shows it.
+#include "worksheet/form1.h"
+
+#include "lifting/job.h"
+#include "lifting/numbers.h"
+#include "worksheet/prompt.h"
+
+namespace {
+
+using lifting::Cell;
+
+// One row's entry: its prompt, the cell that shows the text typed and the
+// cell that shows the multiplier that follows from it.
+struct EntrySide {
+    PromptText prompt;
+    Cell valueCell;
+    Cell multiplierCell;
+};
+
+constexpr EntrySide kOriginH{
+    {"Enter Number of Origin H", "Hand Locations(in)", "20", "Hand Locations(cm)", "25"},
+    Cell::OriginH,
+    Cell::HmOrigin};
+constexpr EntrySide kDestinationH{
+    {"Enter Number of Destination H", "Hand Locations(in)", "20", "Hand Locations(cm)", "30"},
+    Cell::DestinationH,
+    Cell::HmDestination};
+constexpr EntrySide kOriginV{
+    {"Enter Number of Origin V", "Hand Locations(in)", "44", "Hand Locations(cm)", "30"},
+    Cell::OriginV,
+    Cell::VmOrigin};
+constexpr EntrySide kDestinationV{
+    {"Enter Number of Distination V", "Hand Locations(in)", "7", "Hand Locations(cm)", "125"},
+    Cell::DestinationV,
+    Cell::VmDestination};
+// Degrees under both unit systems.
+constexpr EntrySide kOriginA{
+    {"Enter Number of Asymmetric Angle (degrees)", "Origin", "30", "Origin", "30"},
+    Cell::OriginA,
+    Cell::AmOrigin};
+constexpr EntrySide kDestinationA{
+    {"Enter Number of Asymmetric Angle (degrees)", "Destination", "30", "Destination", "30"},
+    Cell::DestinationA,
+    Cell::AmDestination};
+
+constexpr PromptText kLoadAvg{"Enter Number of L(AVG)", "Object Weight (Lbs)", "20",
+                              "Object Weight (KG)", "17"};
+constexpr PromptText kLoadMax{"Enter Number of L(Max)", "Object Weight(Lbs)", "20",
+                              "Object Weight(KG)", "17"};
+
+} // namespace
+
+void Form1::EnterOriginH() {
+    EnterHorizontal(Side::Origin);
+}
+
+void Form1::EnterDestinationH() {
+    EnterHorizontal(Side::Destination);
+}
+
+void Form1::EnterHorizontal(Side side) {
+    const bool origin = side == Side::Origin;
+    const EntrySide& s = origin ? kOriginH : kDestinationH;
+    QString& text = origin ? strOriginH : strDestinH;
+    std::int16_t& whole = origin ? intOriginH : intDestinH;
+    float& hm = origin ? hmVARo2 : hmVARd2;
+
+    text = Ask(s.prompt);
+    PrintInto(s.valueCell, text);
+    const lifting::HorizontalEntry read = lifting::ReadHorizontal(text, RuleUnits());
+    whole = read.whole;
+    hm = read.hm;
+    PrintInto(s.multiplierCell, lifting::MultiplierText(hm));
+}
+
+void Form1::EnterOriginV() {
+    EnterVertical(Side::Origin);
+}
+
+void Form1::EnterDestinationV() {
+    EnterVertical(Side::Destination);
+}
+
+void Form1::EnterVertical(Side side) {
+    const bool origin = side == Side::Origin;
+    const EntrySide& s = origin ? kOriginV : kDestinationV;
+    QString& text = origin ? myvalueHOV : myvalueHDV;
+    float& v = origin ? vmVARo1 : vmVARd1;
+    float& vm = origin ? vmVARo2 : vmVARd2;
+
+    text = Ask(s.prompt);
+    PrintInto(s.valueCell, text);
+    const lifting::VerticalEntry read = lifting::ReadVertical(text, RuleUnits());
+    v = read.v;
+    vm = read.vm;
+    PrintInto(s.multiplierCell, lifting::MultiplierText(vm));
+}
+
+void Form1::EnterOriginAngle() {
+    EnterAngle(Side::Origin);
+}
+
+void Form1::EnterDestinationAngle() {
+    EnterAngle(Side::Destination);
+}
+
+void Form1::EnterAngle(Side side) {
+    const bool origin = side == Side::Origin;
+    const EntrySide& s = origin ? kOriginA : kDestinationA;
+    float& am = origin ? amVARo2 : amVARd2;
+
+    const QString text = Ask(s.prompt);
+    PrintInto(s.valueCell, text);
+    am = lifting::ReadAngle(text);
+    PrintInto(s.multiplierCell, lifting::MultiplierText(am));
+}
+
+void Form1::EnterLoadAvg() {
+    MyvalueLavg = Ask(kLoadAvg);
+    PrintInto(Cell::LoadAvg, MyvalueLavg);
+}
+
+void Form1::EnterLoadMax() {
+    MyvalueLmax = Ask(kLoadMax);
+    PrintInto(Cell::LoadMax, MyvalueLmax);
+}
