@@ -1,12 +1,10 @@
 #include "sheet.h"
 
+#include "harness/modal.h"
 #include "widgets/dialogs.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QWidget>
 
 namespace bench {
@@ -52,41 +50,17 @@ void Settle() {
     QCoreApplication::processEvents();
 }
 
-Answer::Answer(QString text) : text_(std::move(text)) {
-    Post();
-}
-
-void Answer::Post() {
-    QMetaObject::invokeMethod(
-        &context_, [this] { Respond(); }, Qt::QueuedConnection);
-}
-
-void Answer::Respond() {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
-        prompt->setTextValue(text_);
-        prompt->accept();
-    } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-        box->button(QMessageBox::Ok)->click();
-    } else {
-        ++misses_;
-        Post();
-        return;
-    }
-    answered_ = true;
-}
-
-int Prompted(Form1& form, Form1::Procedure procedure, const char* text) {
-    const Answer answer(QString::fromLatin1(text));
+bool Prompted(Form1& form, Form1::Procedure procedure, const char* text) {
+    const auto answer = harness::Responder::Answer(QString::fromLatin1(text));
     form.RunEvent(procedure);
-    return answer.answered() ? answer.misses() : -1;
+    return answer->seen().shown;
 }
 
-int AdviceShown(Form1& form) {
-    const Answer answer;
+bool AdviceShown(Form1& form) {
+    const auto answer = harness::Responder::Close();
     widgets::MsgBox(&form, QStringLiteral("Bring the load closer to the body to raise HM."),
-               widgets::MsgBoxButtons::OkOnly, form.windowTitle());
-    return answer.answered() ? answer.misses() : -1;
+                    form.windowTitle());
+    return answer->seen().shown;
 }
 
 } // namespace bench

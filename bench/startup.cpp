@@ -224,14 +224,14 @@ int RunChild(int argc, char** argv, Window window) {
         Settle();
         auto before = Clock::now();
         std::clock_t cpuBefore = std::clock();
-        if (Prompted(*form, &Form1::EnterOriginH, "12") < 0)
+        if (!Prompted(*form, &Form1::EnterOriginH, "12"))
             return 1;
         promptCpu = std::clock() - cpuBefore;
         prompt = Clock::now() - before;
         Settle();
         before = Clock::now();
         cpuBefore = std::clock();
-        if (AdviceShown(*form) < 0)
+        if (!AdviceShown(*form))
             return 1;
         boxCpu = std::clock() - cpuBefore;
         box = Clock::now() - before;

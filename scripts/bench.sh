@@ -5,6 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DWORKSHEET_BENCH=ON >/dev/null
 cmake --build build-release -j "$(nproc)" --target worksheet-bench
 exec ./build-release/bench/worksheet-bench "$@"

@@ -1,26 +1,20 @@
 // Renders the worksheet in the states the README shows, to PNG files in the
 // folder given as the first argument.
+#include "harness/modal.h"
 #include "worksheet/form1.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QInputDialog>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QTimer>
 
 namespace {
 
 // Clicks through one entry procedure, typing the text into its prompt.
 void Enter(Form1& form, void (Form1::*procedure)(), const QString& text) {
-    QTimer::singleShot(0, [text] {
-        if (auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            prompt->setTextValue(text);
-            prompt->accept();
-        }
-    });
+    const auto answer = harness::Responder::Answer(text);
     form.RunEvent(procedure);
 }
 
@@ -86,17 +80,10 @@ int main(int argc, char* argv[]) {
     // The HM advice, as the click on its caption "HM *" shows it: grabbed
     // once the box is up, then closed.
     bool saved = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (box == nullptr || !box->isVisible())
-            return;
-        poll.stop();
-        saved = WindowWithBox(form, *box).save(out.filePath(QStringLiteral("advice-box.png")));
-        box->close();
+    const auto grab = harness::Responder::Handle([&](QWidget& box) {
+        saved = WindowWithBox(form, box).save(out.filePath(QStringLiteral("advice-box.png")));
+        box.close();
     });
-    poll.start();
     form.RunEvent(&Form1::ShowHmSuggestions);
     return saved ? 0 : 1;
 }
