@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTimer>
 
 namespace {
 
@@ -81,8 +82,11 @@ int main(int argc, char* argv[]) {
     // once the box is up, then closed.
     bool saved = false;
     const auto grab = harness::Responder::Handle([&](QWidget& box) {
-        saved = WindowWithBox(form, box).save(out.filePath(QStringLiteral("advice-box.png")));
-        box.close();
+        // Once it has settled where the platform places it.
+        QTimer::singleShot(50, &box, [&] {
+            saved = WindowWithBox(form, box).save(out.filePath(QStringLiteral("advice-box.png")));
+            box.close();
+        });
     });
     form.RunEvent(&Form1::ShowHmSuggestions);
     return saved ? 0 : 1;
