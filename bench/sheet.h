@@ -2,7 +2,6 @@
 
 #include "worksheet/form1.h"
 
-
 #include <chrono>
 
 namespace bench {

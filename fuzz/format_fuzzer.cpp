@@ -44,14 +44,15 @@ template <typename Number, typename Bits> void CheckNumber(Bits bits, int signif
         }
         // A text reads as a double, so a float's general form is not its own.
         if (!(single && pattern == Pattern::General))
-            fuzz::Check(lifting::Format(lifting::Str(x), pattern) == shown, "Format(Str(x)) is Format(x)",
-                        input);
+            fuzz::Check(lifting::Format(lifting::Str(x), pattern) == shown,
+                        "Format(Str(x)) is Format(x)", input);
     }
     if (std::isfinite(x)) {
         const QString str = lifting::Str(x);
         fuzz::Check(lifting::Val(str) == reference::Val(str), "Str reads back as printed", input);
         if (!single)
-            fuzz::Check(lifting::Str(lifting::Val(str)) == str, "Str of what Str printed is the same", input);
+            fuzz::Check(lifting::Str(lifting::Val(str)) == str,
+                        "Str of what Str printed is the same", input);
     }
 }
 

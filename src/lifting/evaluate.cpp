@@ -6,8 +6,8 @@ namespace lifting {
 namespace {
 
 constexpr std::array<std::string_view, kEntryCount> kKeys{
-    "lavg",          "lmax",          "origin_h",      "origin_v", "destination_h",
-    "destination_v", "origin_a",      "destination_a", "frequency",
+    "lavg",          "lmax",     "origin_h",      "origin_v",  "destination_h",
+    "destination_v", "origin_a", "destination_a", "frequency",
 };
 
 // The worksheet's state and cells while a job is entered, changed as the

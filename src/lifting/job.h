@@ -105,8 +105,8 @@ class Shown {
 // start-up choice), then the entries in this order. The frequency comes last
 // because FM reads the V values stored when it is entered.
 inline constexpr std::array kEntryOrder{
-    Entry::OriginH, Entry::OriginV, Entry::DestinationH, Entry::DestinationV, Entry::OriginA,
-    Entry::DestinationA, Entry::LoadAvg, Entry::LoadMax, Entry::Frequency,
+    Entry::OriginH,      Entry::OriginV, Entry::DestinationH, Entry::DestinationV, Entry::OriginA,
+    Entry::DestinationA, Entry::LoadAvg, Entry::LoadMax,      Entry::Frequency,
 };
 
 // The cells exactly as the worksheet shows them once the job is entered into

@@ -16,9 +16,8 @@ namespace {
 template <typename T> using Keys = std::array<std::pair<T, const char*>, 3>;
 
 constexpr Keys<Units> kUnits{{{Units::UsCustomary, "us"}, {Units::Metric, "metric"}}};
-constexpr Keys<Duration> kDurations{{{Duration::UpToOneHour, "1"},
-                                     {Duration::UpToTwoHours, "2"},
-                                     {Duration::UpToEightHours, "8"}}};
+constexpr Keys<Duration> kDurations{
+    {{Duration::UpToOneHour, "1"}, {Duration::UpToTwoHours, "2"}, {Duration::UpToEightHours, "8"}}};
 constexpr Keys<Coupling> kCouplings{
     {{Coupling::Good, "good"}, {Coupling::Fair, "fair"}, {Coupling::Poor, "poor"}}};
 

@@ -81,12 +81,12 @@ FrequencyResult SelectFrequency(double rate, double originV, double destinationV
 float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers);
 
 // How the cells show what the rules give.
-QString MultiplierText(float multiplier);     // "0.00"
-QString FrequencyText(double rate);           // "0.#" of the rate as read
-QString FrequencyMultiplierText(float fm);    // "0.00" of FM's decimal text
-QString DistanceText(double d);               // a whole number
-QString RwlText(float rwl);                   // "###0.0"
-QString WeightText(const QString& typed);     // the weight as read
+QString MultiplierText(float multiplier);  // "0.00"
+QString FrequencyText(double rate);        // "0.#" of the rate as read
+QString FrequencyMultiplierText(float fm); // "0.00" of FM's decimal text
+QString DistanceText(double d);            // a whole number
+QString RwlText(float rwl);                // "###0.0"
+QString WeightText(const QString& typed);  // the weight as read
 // The lifting index of a typed weight over an RWL, "###0.0". An RWL of 0 or
 // less means the lift lies outside the equation's limits (or a multiplier was
 // never entered): no index can be given, and "0.0" there would read as the

@@ -8,6 +8,7 @@ void Form1::Calculate() {
     ComputeCouplingMultiplier();
     ShowLoadConstant();
     ComputeRwlAndLiftingIndex();
+    calculated_ = true;
 }
 
 void Form1::EndProgram() {

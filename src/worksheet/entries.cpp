@@ -13,33 +13,40 @@ using lifting::Cell;
 // One row's entry: its prompt, the cell that shows the text typed and the
 // cell that shows the multiplier that follows from it.
 struct EntrySide {
+    lifting::Entry entry;
     PromptText prompt;
     Cell valueCell;
     Cell multiplierCell;
 };
 
 constexpr EntrySide kOriginH{
+    lifting::Entry::OriginH,
     {"Enter Number of Origin H", "Hand Locations(in)", "20", "Hand Locations(cm)", "25"},
     Cell::OriginH,
     Cell::HmOrigin};
 constexpr EntrySide kDestinationH{
+    lifting::Entry::DestinationH,
     {"Enter Number of Destination H", "Hand Locations(in)", "20", "Hand Locations(cm)", "30"},
     Cell::DestinationH,
     Cell::HmDestination};
 constexpr EntrySide kOriginV{
+    lifting::Entry::OriginV,
     {"Enter Number of Origin V", "Hand Locations(in)", "44", "Hand Locations(cm)", "30"},
     Cell::OriginV,
     Cell::VmOrigin};
 constexpr EntrySide kDestinationV{
+    lifting::Entry::DestinationV,
     {"Enter Number of Distination V", "Hand Locations(in)", "7", "Hand Locations(cm)", "125"},
     Cell::DestinationV,
     Cell::VmDestination};
 // Degrees under both unit systems.
 constexpr EntrySide kOriginA{
+    lifting::Entry::OriginA,
     {"Enter Number of Asymmetric Angle (degrees)", "Origin", "30", "Origin", "30"},
     Cell::OriginA,
     Cell::AmOrigin};
 constexpr EntrySide kDestinationA{
+    lifting::Entry::DestinationA,
     {"Enter Number of Asymmetric Angle (degrees)", "Destination", "30", "Destination", "30"},
     Cell::DestinationA,
     Cell::AmDestination};
@@ -67,6 +74,7 @@ void Form1::EnterHorizontal(Side side) {
     float& hm = origin ? hmVARo2 : hmVARd2;
 
     text = Ask(s.prompt);
+    Record(s.entry, text);
     PrintInto(s.valueCell, text);
     const lifting::HorizontalEntry read = lifting::ReadHorizontal(text, RuleUnits());
     whole = read.whole;
@@ -90,6 +98,7 @@ void Form1::EnterVertical(Side side) {
     float& vm = origin ? vmVARo2 : vmVARd2;
 
     text = Ask(s.prompt);
+    Record(s.entry, text);
     PrintInto(s.valueCell, text);
     const lifting::VerticalEntry read = lifting::ReadVertical(text, RuleUnits());
     v = read.v;
@@ -111,6 +120,7 @@ void Form1::EnterAngle(Side side) {
     float& am = origin ? amVARo2 : amVARd2;
 
     const QString text = Ask(s.prompt);
+    Record(s.entry, text);
     PrintInto(s.valueCell, text);
     am = lifting::ReadAngle(text);
     PrintInto(s.multiplierCell, lifting::MultiplierText(am));
@@ -118,10 +128,12 @@ void Form1::EnterAngle(Side side) {
 
 void Form1::EnterLoadAvg() {
     MyvalueLavg = Ask(kLoadAvg);
+    Record(lifting::Entry::LoadAvg, MyvalueLavg);
     PrintInto(Cell::LoadAvg, MyvalueLavg);
 }
 
 void Form1::EnterLoadMax() {
     MyvalueLmax = Ask(kLoadMax);
+    Record(lifting::Entry::LoadMax, MyvalueLmax);
     PrintInto(Cell::LoadMax, MyvalueLmax);
 }

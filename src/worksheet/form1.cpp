@@ -13,6 +13,7 @@
 
 #include <array>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -109,8 +110,12 @@ widgets::ClickLabel& Form1::Label(int number) const {
     return Lookup(controls_->labels, number);
 }
 
+QRadioButton& Form1::OptionButton(Option option) const {
+    return Lookup(controls_->options, option);
+}
+
 bool Form1::Value(Option option) const {
-    return Lookup(controls_->options, option).isChecked();
+    return OptionButton(option).isChecked();
 }
 
 lifting::Units Form1::RuleUnits() const {
@@ -118,6 +123,8 @@ lifting::Units Form1::RuleUnits() const {
 }
 
 QString Form1::Ask(const PromptText& prompt) {
+    if (scripted_)
+        return *std::exchange(scripted_, std::nullopt);
     const bool us = IsUsCustomary();
     return widgets::InputBox(this, QString::fromLatin1(prompt.message),
                              QString::fromLatin1(us ? prompt.usTitle : prompt.metricTitle),

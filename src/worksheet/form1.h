@@ -3,13 +3,15 @@
 #include <QString>
 #include <QWidget>
 
+#include "lifting/job.h"
+
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+class QRadioButton;
 namespace lifting {
 class RunTimeError;
-enum class Cell;
-enum class Units;
 } // namespace lifting
 namespace widgets {
 class ClickLabel;
@@ -100,6 +102,23 @@ class Form1 : public QWidget {
     using Procedure = void (Form1::*)();
     void RunEvent(Procedure first, Procedure second = nullptr);
 
+    // The job as entered so far: the options selected and the text last typed
+    // for each entry (nothing for an entry never made).
+    lifting::Job EnteredJob() const;
+    // Whether CALCULATE has been pressed since start-up, a reset or a unit
+    // switch.
+    bool IsCalculated() const { return calculated_; }
+    // What the display cells show now.
+    lifting::Shown ShownCells() const;
+    // Puts the sheet back as a window just started shows it: every variable
+    // and cell, the options and the unit captions.
+    void ResetToStartUp();
+    // Resets the sheet, then enters the job through the window's own
+    // procedures in the order lifting::Evaluate uses: the options that differ
+    // from the start-up choice are clicked, each entry made is typed into its
+    // prompt (no prompt is shown), and CALCULATE is pressed where calculated.
+    void EnterJob(const lifting::Job& job, bool calculated);
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -124,6 +143,7 @@ class Form1 : public QWidget {
     // Controls by roster name; a missing one is a run-time error.
     widgets::DisplayCell& Picture(lifting::Cell cell) const;
     widgets::ClickLabel& Label(int number) const;
+    QRadioButton& OptionButton(Option option) const;
     // True when the option button is selected.
     bool Value(Option option) const;
     bool IsUsCustomary() const { return Value(kUsCustomary); }
@@ -149,5 +169,12 @@ class Form1 : public QWidget {
     QString strDestinH;          // destination H as typed
     std::int16_t intDestinH = 0; // destination H as a whole number
 
+    // Notes the text typed for an entry, for EnteredJob.
+    void Record(lifting::Entry entry, const QString& typed) { entered_[entry] = typed; }
+
     std::unique_ptr<window::Controls> controls_;
+    lifting::Job entered_;
+    bool calculated_ = false;
+    // The answer EnterJob gives the next prompt instead of the user.
+    std::optional<QString> scripted_;
 };

@@ -18,6 +18,7 @@ constexpr PromptText kFrequency{"Enter Number of Frequency Rate", "lifts/mins", 
 
 void Form1::EnterFrequency() {
     myvalueFR = Ask(kFrequency);
+    Record(lifting::Entry::Frequency, myvalueFR);
     PrintInto(Cell::Frequency, lifting::Format(myvalueFR, lifting::Pattern::PointAlways));
     const double f = lifting::Val(myvalueFR);
     SelectFrequencyMultipliers(f, lifting::Val(myvalueHOV), lifting::Val(myvalueHDV));
@@ -38,10 +39,10 @@ void Form1::SelectFrequencyMultipliers(double rate, double originV, double desti
     if (!IsUsCustomary() && !IsMetric())
         return;
     std::optional<lifting::Duration> duration;
-    for (const auto& [option, value] : {std::pair{kUpToOneHour, lifting::Duration::UpToOneHour},
-                                        std::pair{kUpToTwoHours, lifting::Duration::UpToTwoHours},
-                                        std::pair{kUpToEightHours,
-                                                  lifting::Duration::UpToEightHours}}) {
+    for (const auto& [option, value] :
+         {std::pair{kUpToOneHour, lifting::Duration::UpToOneHour},
+          std::pair{kUpToTwoHours, lifting::Duration::UpToTwoHours},
+          std::pair{kUpToEightHours, lifting::Duration::UpToEightHours}}) {
         if (Value(option)) {
             duration = value;
             break;

@@ -31,9 +31,9 @@ void Form1::ComputeCouplingMultiplier() {
     const double vd = lifting::Val(myvalueHDV);
     // A Fair coupling needs a unit system for its threshold.
     const bool haveUnits = IsUsCustomary() || IsMetric();
-    for (const auto& [option, coupling] : {std::pair{kGood, lifting::Coupling::Good},
-                                           std::pair{kFair, lifting::Coupling::Fair},
-                                           std::pair{kPoor, lifting::Coupling::Poor}}) {
+    for (const auto& [option, coupling] :
+         {std::pair{kGood, lifting::Coupling::Good}, std::pair{kFair, lifting::Coupling::Fair},
+          std::pair{kPoor, lifting::Coupling::Poor}}) {
         if (!Value(option))
             continue;
         if (coupling == lifting::Coupling::Fair && !haveUnits)
@@ -66,8 +66,8 @@ void Form1::ComputeRwlAndLiftingIndex() {
 
     const QString originIndex = lifting::LiftingIndexText(MyvalueLavg, rwlORIGIN);
     const QString destinationIndex = lifting::LiftingIndexText(MyvalueLmax, rwlDESTIN);
-    constexpr std::array kStep3{Cell::LiOrigin,     Cell::LiDestination,
-                                Cell::WeightOrigin, Cell::RwlUnderWeightOrigin,
+    constexpr std::array kStep3{Cell::LiOrigin,          Cell::LiDestination,
+                                Cell::WeightOrigin,      Cell::RwlUnderWeightOrigin,
                                 Cell::WeightDestination, Cell::RwlUnderWeightDestination};
     for (const Cell cell : kStep3)
         Picture(cell).Cls();

@@ -12,8 +12,8 @@ using lifting::Cell;
 
 // The captions that name a unit: Label3, Label6, Label13, Label34, Label35.
 constexpr std::array kCaptionLabels{3, 6, 13, 34, 35};
-constexpr std::array kUsCaptions{"Object Weight(Lbs)", "Hand Location(in)",
-                                 "Vertical Distance(in)", "Lbs", "Lbs"};
+constexpr std::array kUsCaptions{"Object Weight(Lbs)", "Hand Location(in)", "Vertical Distance(in)",
+                                 "Lbs", "Lbs"};
 constexpr std::array kMetricCaptions{"Object Weight(KG)", "Hand Location(cm)",
                                      "Vertical Distance(cm)", "KG", "KG"};
 
@@ -52,6 +52,8 @@ void Form1::PrintUnitSystem(bool withCaptions) {
 }
 
 void Form1::ClearAllCells() {
+    // Only a unit switch clears the sheet; what was calculated is gone.
+    calculated_ = false;
     for (int number = 1; number <= lifting::kCellCount; ++number) {
         if (Cleared(number))
             Picture(lifting::CellAt(number)).Cls();

@@ -159,8 +159,8 @@ TEST(FrequencyTable, EachSplitAtTheThresholdInBothUnitSystems) {
                                             << support::Units(t.usCustomary));
             const float below = lifting::FrequencyMultiplier(
                 s.f, s.duration, lifting::IsHigh(t.below, t.usCustomary));
-            const float at = lifting::FrequencyMultiplier(s.f, s.duration,
-                                                            lifting::IsHigh(t.at, t.usCustomary));
+            const float at =
+                lifting::FrequencyMultiplier(s.f, s.duration, lifting::IsHigh(t.at, t.usCustomary));
             EXPECT_EQ(below, 0.0f) << "V " << t.below;
             EXPECT_EQ(at, static_cast<float>(s.high)) << "V " << t.at;
         }

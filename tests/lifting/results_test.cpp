@@ -1,5 +1,5 @@
-#include "lifting/rules.h"
 #include "lifting/numbers.h"
+#include "lifting/rules.h"
 #include "support/rules.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "lifting/rules.h"
 #include "lifting/numbers.h"
+#include "lifting/rules.h"
 #include "support/rules.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,8 @@ using support::Units;
 
 // HM from the typed number, the way an entry stores and shows it.
 float StoredHm(double typed, lifting::Units usCustomary) {
-    return lifting::ToSingle(lifting::HorizontalMultiplier(lifting::WholeNumberH(typed), usCustomary));
+    return lifting::ToSingle(
+        lifting::HorizontalMultiplier(lifting::WholeNumberH(typed), usCustomary));
 }
 
 // --- HM --------------------------------------------------------------------

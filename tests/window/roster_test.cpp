@@ -1,9 +1,9 @@
+#include "support/captions.h"
+#include "support/sheet.h"
 #include "widgets/click_label.h"
 #include "widgets/display_cell.h"
 #include "widgets/frame_control.h"
 #include "widgets/line_control.h"
-#include "support/captions.h"
-#include "support/sheet.h"
 #include "window/roster.h"
 
 #include <QPushButton>

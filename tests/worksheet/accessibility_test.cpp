@@ -1,7 +1,7 @@
 // The window as a screen reader sees it: names, values, access keys, and the
 // advice boxes read out with their title and text.
-#include "widgets/display_cell.h"
 #include "support/sheet.h"
+#include "widgets/display_cell.h"
 #include "window/roster.h"
 
 #include <QAccessible>

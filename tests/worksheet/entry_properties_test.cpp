@@ -1,8 +1,8 @@
-#include "lifting/rules.h"
 #include "lifting/fm_table.h"
+#include "lifting/numbers.h"
+#include "lifting/rules.h"
 #include "support/random_text.h"
 #include "support/rules.h"
-#include "lifting/numbers.h"
 #include "support/sheet.h"
 
 #include <QRegularExpression>
@@ -37,13 +37,13 @@ struct EntryCase {
 const EntryCase kEntries[] = {
     {"Picture3", "Picture3", "Picture10",
      [](const QString& t, lifting::Units us) {
-         return TwoDecimals(
-             lifting::ToSingle(lifting::HorizontalMultiplier(lifting::WholeNumberH(lifting::Val(t)), us)));
+         return TwoDecimals(lifting::ToSingle(
+             lifting::HorizontalMultiplier(lifting::WholeNumberH(lifting::Val(t)), us)));
      }},
     {"Label11", "Picture5", "Picture11",
      [](const QString& t, lifting::Units us) {
-         return TwoDecimals(
-             lifting::ToSingle(lifting::HorizontalMultiplier(lifting::WholeNumberH(lifting::Val(t)), us)));
+         return TwoDecimals(lifting::ToSingle(
+             lifting::HorizontalMultiplier(lifting::WholeNumberH(lifting::Val(t)), us)));
      }},
     {"Picture4", "Picture4", "Picture12",
      [](const QString& t, lifting::Units us) {
@@ -57,11 +57,13 @@ const EntryCase kEntries[] = {
      }},
     {"Label16", "Picture8", "Picture16",
      [](const QString& t, lifting::Units) {
-         return TwoDecimals(lifting::SaturateToSingle(lifting::AsymmetricMultiplier(lifting::Val(t))));
+         return TwoDecimals(
+             lifting::SaturateToSingle(lifting::AsymmetricMultiplier(lifting::Val(t))));
      }},
     {"Picture9", "Picture9", "Picture17",
      [](const QString& t, lifting::Units) {
-         return TwoDecimals(lifting::SaturateToSingle(lifting::AsymmetricMultiplier(lifting::Val(t))));
+         return TwoDecimals(
+             lifting::SaturateToSingle(lifting::AsymmetricMultiplier(lifting::Val(t))));
      }},
     {"Picture1", "Picture1", nullptr, {}},
     {"Label5", "Picture2", nullptr, {}},

@@ -49,6 +49,10 @@ TEST(Frequency, VerticalSplitByDuration) {
     support::Sheet sheet;
     sheet.enter("Picture4", "20");
     sheet.enter("Picture6", "40");
+    // Right after the entry, each end by its own V.
+    sheet.enter("Picture18", "13");
+    EXPECT_EQ(sheet.cell("Picture19"), "0.00");
+    EXPECT_EQ(sheet.cell("Picture20"), "0.34");
     sheet.enter("Picture18", "9");
     sheet.click("Option3");
     EXPECT_EQ(sheet.cell("Picture19"), "0.00");

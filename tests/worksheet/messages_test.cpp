@@ -1,9 +1,9 @@
 // The advice boxes through the real window: each advice caption opens its box with the
 // exact title and text, one OK button and no icon, and changes nothing.
-#include "worksheet/advice.h"
-#include "worksheet/sheet_state.h"
 #include "support/sheet.h"
 #include "window/fonts.h"
+#include "worksheet/advice.h"
+#include "worksheet/sheet_state.h"
 
 #include <gtest/gtest.h>
 

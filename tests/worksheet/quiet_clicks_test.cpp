@@ -1,10 +1,10 @@
 // Every event not in the wiring table does nothing. A click on any
 // control of the roster that has no row opens no dialog and changes no cell,
 // no caption and no worksheet variable.
-#include "worksheet/sheet_state.h"
 #include "support/sheet.h"
 #include "window/roster.h"
 #include "window/wiring.h"
+#include "worksheet/sheet_state.h"
 
 #include <gtest/gtest.h>
 

@@ -46,7 +46,9 @@ SheetState Capture(support::Sheet& sheet) {
 void MarkEverything(support::Sheet& sheet) {
     for (const window::Control& c : window::Roster()) {
         if (c.kind == window::Kind::Picture)
-            sheet.form().findChild<widgets::DisplayCell*>(Name(c.name))->Print("mark " + Name(c.name));
+            sheet.form()
+                .findChild<widgets::DisplayCell*>(Name(c.name))
+                ->Print("mark " + Name(c.name));
     }
     int mark = 0;
     for (QString* text : Texts(sheet.form()))

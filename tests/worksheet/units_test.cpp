@@ -1,5 +1,5 @@
-#include "widgets/display_cell.h"
 #include "support/sheet.h"
+#include "widgets/display_cell.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -101,9 +101,10 @@ TEST(UnitSwitch, ClearsTheThirtyCellsInOrderAndRelabels) {
     QStringList cleared;
     for (const QString& name : kCleared + QStringList{"Picture23", "Picture24"}) {
         auto* cell = sheet.form().findChild<widgets::DisplayCell*>(name);
-        QObject::connect(cell, &widgets::DisplayCell::textChanged, [&cleared, name](const QString& t) {
-            cleared << (t.isEmpty() ? name : name + "=" + t);
-        });
+        QObject::connect(cell, &widgets::DisplayCell::textChanged,
+                         [&cleared, name](const QString& t) {
+                             cleared << (t.isEmpty() ? name : name + "=" + t);
+                         });
     }
     sheet.click("Option10");
     EXPECT_TRUE(Selected(sheet, "Option10"));

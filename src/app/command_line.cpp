@@ -1,0 +1,79 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace app {
+
+Command ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Job analysis worksheet for the revised NIOSH lifting equation: the multipliers, the "
+        "recommended weight limit and the lifting index of a two-handed lift."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version and end."));
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QStringLiteral("Evaluate the jobs of a CSV file (- reads standard input) or of job "
+                       "files, one output row each, as CSV; no window is opened."));
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("Write the report of a job file as a PDF page (with -o); no window is "
+                       "opened."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Where --batch or --report writes (--batch: "
+                                                   "standard output without it)."),
+                                    QStringLiteral("file"));
+    parser.addOptions({help, version, batch, report, output});
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("A job file (.liftjob) to open; with --batch, "
+                                                "the inputs; with --report, the job."),
+                                 QStringLiteral("[files...]"));
+
+    Command command;
+    auto error = [&command](const QString& text) {
+        command.kind = Command::Kind::Error;
+        command.text = text;
+        return command;
+    };
+    if (!parser.parse(arguments))
+        return error(parser.errorText());
+    command.files = parser.positionalArguments();
+    command.output = parser.value(output);
+    if (parser.isSet(help)) {
+        command.kind = Command::Kind::Help;
+        // Without an application object the parser does not know the name.
+        command.text = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                 QCoreApplication::applicationName());
+        return command;
+    }
+    if (parser.isSet(version)) {
+        command.kind = Command::Kind::Version;
+        command.text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                     QCoreApplication::applicationVersion());
+        return command;
+    }
+    if (parser.isSet(batch) && parser.isSet(report))
+        return error(QStringLiteral("--batch and --report cannot be combined"));
+    if (parser.isSet(batch)) {
+        if (command.files.isEmpty())
+            return error(QStringLiteral("--batch needs an input: a CSV file, - or job files"));
+        command.kind = Command::Kind::Batch;
+        return command;
+    }
+    if (parser.isSet(report)) {
+        if (command.files.size() != 1 || command.output.isEmpty())
+            return error(QStringLiteral("--report needs one job file and -o OUT.pdf"));
+        command.kind = Command::Kind::Report;
+        return command;
+    }
+    if (!command.output.isEmpty())
+        return error(QStringLiteral("-o goes with --batch or --report"));
+    if (command.files.size() > 1)
+        return error(QStringLiteral("the worksheet opens one job file at a time"));
+    return command;
+}
+
+} // namespace app
