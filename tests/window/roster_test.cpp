@@ -1,3 +1,4 @@
+#include "lifting/latin1.h"
 #include "support/captions.h"
 #include "support/sheet.h"
 #include "widgets/click_label.h"
@@ -12,10 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsKind(QWidget* widget, window::Kind kind) {
     switch (kind) {
@@ -40,12 +37,13 @@ TEST(Roster, EveryControlOnceAtItsPlace) {
     int count = 0;
     for (const window::Control& c : window::Roster()) {
         ++count;
-        const QString name = Name(c.name);
+        const QString name = lifting::Latin1(c.name);
         const auto found = sheet.form().findChildren<QWidget*>(name);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         QWidget* widget = found.front();
         EXPECT_TRUE(IsKind(widget, c.kind)) << name.toStdString();
-        EXPECT_EQ(widget->parentWidget()->objectName(), Name(c.container)) << name.toStdString();
+        EXPECT_EQ(widget->parentWidget()->objectName(), lifting::Latin1(c.container))
+            << name.toStdString();
         if (c.kind == window::Kind::Line) {
             EXPECT_EQ(widget->x(), c.left / 15);
             EXPECT_EQ(widget->width(), c.width / 15);
@@ -66,11 +64,11 @@ TEST(Roster, CaptionsAsDesigned) {
     // Relabelled by the unit system before the window is first seen.
     const QStringList relabelled{"Label3", "Label6", "Label13", "Label34", "Label35"};
     for (const window::Control& c : window::Roster()) {
-        const QString name = Name(c.name);
+        const QString name = lifting::Latin1(c.name);
         if (c.kind == window::Kind::Picture || c.kind == window::Kind::Line ||
             relabelled.contains(name))
             continue;
-        EXPECT_EQ(sheet.caption(name), Name(c.caption)) << name.toStdString();
+        EXPECT_EQ(sheet.caption(name), lifting::Latin1(c.caption)) << name.toStdString();
     }
 }
 
@@ -87,7 +85,7 @@ TEST(Roster, FontsAndHighlight) {
     support::Sheet sheet;
     const QColor highlight(128, 255, 128);
     for (const window::Control& c : window::Roster()) {
-        QWidget* widget = sheet.control(Name(c.name));
+        QWidget* widget = sheet.control(lifting::Latin1(c.name));
         const QFont font = widget->font();
         EXPECT_EQ(font.family(), "Liberation Sans") << c.name;
         const bool bold = c.face != window::Face::Default && c.face != window::Face::Italic;

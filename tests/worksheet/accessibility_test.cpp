@@ -1,5 +1,6 @@
 // The window as a screen reader sees it: names, values, access keys, and the
 // advice boxes read out with their title and text.
+#include "lifting/latin1.h"
 #include "support/sheet.h"
 #include "widgets/display_cell.h"
 #include "window/roster.h"
@@ -15,10 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QAccessibleInterface* Accessible(support::Sheet& sheet, const QString& name) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(sheet.control(name));
@@ -44,22 +41,22 @@ widgets::DisplayCell* Cell(support::Sheet& sheet, const QString& name) {
 TEST(Accessibility, EveryControlIsNamedByItsCaptionOrWhatItHolds) {
     support::Sheet sheet;
     for (const window::Control& c : window::Roster()) {
-        const QString name = Name(c.name);
+        const QString name = lifting::Latin1(c.name);
         QString expected;
         switch (c.kind) {
         case window::Kind::Picture:
         case window::Kind::Line:
-            expected = Name(c.role);
+            expected = lifting::Latin1(c.role);
             break;
         case window::Kind::Command:
-            expected = Name(c.caption).remove(u'&');
+            expected = lifting::Latin1(c.caption).remove(u'&');
             break;
         case window::Kind::Label:
             expected = sheet.caption(name); // as shown, after the unit relabelling
             break;
         case window::Kind::Frame:
         case window::Kind::Option:
-            expected = Name(c.caption);
+            expected = lifting::Latin1(c.caption);
             break;
         }
         EXPECT_FALSE(expected.trimmed().isEmpty()) << c.name;

@@ -1,6 +1,7 @@
 // Every event not in the wiring table does nothing. A click on any
 // control of the roster that has no row opens no dialog and changes no cell,
 // no caption and no worksheet variable.
+#include "lifting/latin1.h"
 #include "support/sheet.h"
 #include "window/roster.h"
 #include "window/wiring.h"
@@ -11,10 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool Wired(std::string_view control) {
     const auto wiring = window::Wiring();
@@ -29,7 +26,7 @@ TEST(QuietClicks, EveryUnwiredControlDoesNothing) {
     for (const window::Control& c : window::Roster()) {
         if (Wired(c.name))
             continue;
-        const QString name = Name(c.name);
+        const QString name = lifting::Latin1(c.name);
         const auto before = advice_test::Capture(sheet);
         {
             auto responder = harness::Responder::Close();

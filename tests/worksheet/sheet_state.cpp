@@ -1,4 +1,5 @@
 #include "worksheet/sheet_state.h"
+#include "lifting/latin1.h"
 
 #include "widgets/display_cell.h"
 #include "window/roster.h"
@@ -7,10 +8,6 @@
 
 namespace advice_test {
 namespace {
-
-QString Name(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::vector<float*> Numbers(Form1& f) {
     return {&f.hmVARo2, &f.hmVARd2, &f.vmVARo1, &f.vmVARd1,   &f.vmVARo2,
@@ -27,7 +24,7 @@ std::vector<QString*> Texts(Form1& f) {
 SheetState Capture(support::Sheet& sheet) {
     SheetState state;
     for (const window::Control& c : window::Roster()) {
-        const QString name = Name(c.name);
+        const QString name = lifting::Latin1(c.name);
         if (c.kind == window::Kind::Picture)
             state.cells << name + "=" + sheet.cell(name);
         else if (c.kind == window::Kind::Label)
@@ -47,8 +44,8 @@ void MarkEverything(support::Sheet& sheet) {
     for (const window::Control& c : window::Roster()) {
         if (c.kind == window::Kind::Picture)
             sheet.form()
-                .findChild<widgets::DisplayCell*>(Name(c.name))
-                ->Print("mark " + Name(c.name));
+                .findChild<widgets::DisplayCell*>(lifting::Latin1(c.name))
+                ->Print("mark " + lifting::Latin1(c.name));
     }
     int mark = 0;
     for (QString* text : Texts(sheet.form()))
