@@ -176,7 +176,7 @@ constexpr int kProcessesPerRepetition = 4;
 } // namespace
 
 void RegisterStartUp() {
-    for (Window window : {Window::Worksheet, Window::Bare}) {
+    for (Window window : kWindows) {
         benchmark::RegisterBenchmark((std::string("StartUp/") + Name(window)).c_str(), WarmStartUp,
                                      window)
             ->Unit(benchmark::kMillisecond);

@@ -10,9 +10,9 @@
 namespace bench {
 
 // The console report, followed by the side-by-side figures the targets are
-// about: the worksheet against the bare window, and every handler against
-// its millisecond. Each figure is the median of the repetitions when there
-// are several.
+// about: the worksheet against the window with one caption (and, for
+// information, the bare window), and every handler against its millisecond. Each figure is the
+// median of the repetitions when there are several.
 class SummaryReporter : public benchmark::ConsoleReporter {
   public:
     SummaryReporter();
