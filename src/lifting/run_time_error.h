@@ -12,8 +12,6 @@ class RunTimeError : public std::runtime_error {
   public:
     RunTimeError(int number, const QString& description);
 
-    int number() const { return number_; }
-    QString description() const { return description_; }
     // "Run-time error '6': Overflow"
     QString message() const;
 

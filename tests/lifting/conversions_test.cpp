@@ -91,8 +91,6 @@ TEST(CInt, OverflowsOutsideSixteenBits) {
             lifting::CInt(value);
             ADD_FAILURE() << "no overflow for " << value;
         } catch (const lifting::RunTimeError& e) {
-            EXPECT_EQ(e.number(), 6);
-            EXPECT_EQ(e.description(), "Overflow");
             EXPECT_EQ(e.message(), "Run-time error '6': Overflow");
         }
     }
