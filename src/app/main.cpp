@@ -14,7 +14,7 @@ void NameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(WORKSHEET_VERSION));
 }
 
-QStringList Arguments(int argc, char* argv[]) {
+QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

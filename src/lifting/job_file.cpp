@@ -271,8 +271,7 @@ std::optional<JobFile> LoadJobFile(const QString& path, QString* error) {
         return std::nullopt;
     }
     if (bytes.size() > kJobFileLimit) {
-        *error = QStringLiteral("it is larger than %1 MiB, too large for a job file")
-                     .arg(kJobFileLimit / (1024 * 1024));
+        *error = QStringLiteral("it is larger than 1 MiB, too large for a job file");
         return std::nullopt;
     }
     return ReadJobFile(bytes, error);

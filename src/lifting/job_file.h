@@ -13,7 +13,7 @@ namespace lifting {
 inline constexpr auto kJobFileFormat = "lifting-worksheet-job";
 inline constexpr int kJobFileVersion = 1;
 // Larger files are refused before they are read.
-inline constexpr qint64 kJobFileLimit = 1024 * 1024;
+inline constexpr qint64 kJobFileLimit = qint64{1024} * 1024; // 1 MiB
 
 // Who analysed which job, and when; any of them may be empty.
 struct JobDetails {

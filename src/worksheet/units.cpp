@@ -10,12 +10,27 @@ namespace {
 
 using lifting::Cell;
 
-// The captions that name a unit: Label3, Label6, Label13, Label34, Label35.
-constexpr std::array kCaptionLabels{3, 6, 13, 34, 35};
-constexpr std::array kUsCaptions{"Object Weight(Lbs)", "Hand Location(in)", "Vertical Distance(in)",
-                                 "Lbs", "Lbs"};
-constexpr std::array kMetricCaptions{"Object Weight(KG)", "Hand Location(cm)",
-                                     "Vertical Distance(cm)", "KG", "KG"};
+// The captions that name a unit, by their label's roster number, with their
+// texts under each unit system.
+enum Caption {
+    kWeightHeading = 3,
+    kHandHeading = 6,
+    kDistanceHeading = 13,
+    kRwlUnitOrigin = 34,
+    kRwlUnitDestination = 35
+};
+struct UnitCaption {
+    Caption label;
+    const char* us;
+    const char* metric;
+};
+constexpr std::array kUnitCaptions{
+    UnitCaption{kWeightHeading, "Object Weight(Lbs)", "Object Weight(KG)"},
+    UnitCaption{kHandHeading, "Hand Location(in)", "Hand Location(cm)"},
+    UnitCaption{kDistanceHeading, "Vertical Distance(in)", "Vertical Distance(cm)"},
+    UnitCaption{kRwlUnitOrigin, "Lbs", "KG"},
+    UnitCaption{kRwlUnitDestination, "Lbs", "KG"},
+};
 
 // Every display cell but the two load constant cells, in clearing order.
 constexpr bool Cleared(int number) {
@@ -35,9 +50,8 @@ void Form1::ShowLoadConstant() {
 
 void Form1::PrintUnitSystem(bool withCaptions) {
     // Two separate tests, not alternatives: each option is read on its own.
-    for (const auto& [option, units, captions] :
-         {std::tuple{kUsCustomary, lifting::Units::UsCustomary, &kUsCaptions},
-          std::tuple{kMetric, lifting::Units::Metric, &kMetricCaptions}}) {
+    for (const auto& [option, units] : {std::pair{kUsCustomary, lifting::Units::UsCustomary},
+                                        std::pair{kMetric, lifting::Units::Metric}}) {
         if (!Value(option))
             continue;
         Picture(Cell::LcOrigin).Cls();
@@ -46,8 +60,9 @@ void Form1::PrintUnitSystem(bool withCaptions) {
         Picture(Cell::LcDestination).Print(lifting::LoadConstantText(units));
         if (!withCaptions)
             continue;
-        for (std::size_t i = 0; i < kCaptionLabels.size(); ++i)
-            Label(kCaptionLabels[i]).setText(QString::fromLatin1((*captions)[i]));
+        for (const UnitCaption& c : kUnitCaptions)
+            Label(c.label).setText(
+                QString::fromLatin1(units == lifting::Units::Metric ? c.metric : c.us));
     }
 }
 
