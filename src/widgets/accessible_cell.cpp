@@ -10,7 +10,7 @@
 namespace widgets {
 namespace {
 
-constexpr char kHidden[] = "rt_hiddenFromAssistiveTechnology";
+constexpr auto kHidden = "hiddenFromAssistiveTechnology";
 
 bool IsHidden(const QWidget* widget) {
     return widget->property(kHidden).toBool();
