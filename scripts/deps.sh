@@ -10,6 +10,9 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation
           libclang-rt-14-dev)
 # Google Benchmark, for bench/.
 packages+=(libbenchmark-dev)
+# scripts/accessibility.sh: a virtual X server, a session bus, the AT-SPI
+# stack with its Python bindings, and xdotool to find the window.
+packages+=(xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,45 @@
 #include "app/command_line.h"
 #include "worksheet/form1.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 
+#include <cstdint>
 #include <cstdio>
 
 namespace {
+
+// The head of an X11 DestroyNotify event as XCB delivers it.
+struct XcbDestroyNotify {
+    std::uint8_t responseType;
+    std::uint8_t pad;
+    std::uint16_t sequence;
+    std::uint32_t event;
+    std::uint32_t window;
+};
+constexpr std::uint8_t kXcbDestroyNotify = 17;
+// The bit XCB sets on events another client sent.
+constexpr std::uint8_t kXcbSentEvent = 0x80;
+
+// Ends the event loop when the window system destroys the window: Qt acts on a
+// close request but not on a window another client destroyed.
+class EndWithWindow : public QAbstractNativeEventFilter {
+  public:
+    explicit EndWithWindow(const QWidget& window) : window_(window) {}
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const XcbDestroyNotify*>(message);
+        if ((event->responseType & ~kXcbSentEvent) == kXcbDestroyNotify &&
+            event->window == window_.internalWinId())
+            QCoreApplication::quit();
+        return false;
+    }
+
+  private:
+    const QWidget& window_;
+};
 
 // Names the program before any application object exists, for the command
 // line's help and version.
@@ -45,6 +79,10 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(WORKSHEET_APP_ID));
     Form1 form;
+    // The program lives as long as its window: closing it ends the event loop,
+    // and so does its destruction by the window system.
+    EndWithWindow windowSystem(form);
+    app.installNativeEventFilter(&windowSystem);
     form.show();
     return QApplication::exec();
 }

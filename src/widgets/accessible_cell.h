@@ -1,11 +1,19 @@
 #pragma once
 
+class QWidget;
+
 namespace widgets {
 
-// Makes every display cell known to assistive technology as a read-only text
-// field: its accessible name says what it holds (the widget's accessibleName,
-// such as "Origin H"), its value and its text are what it shows. Installs the
-// interface factory once; every DisplayCell calls it on construction.
-void InstallCellAccessibility();
+// Makes the sheet known to assistive technology: the window as a window, each
+// frame as a grouping, each display cell as a read-only text field named by
+// what it holds (its accessibleName, such as "Origin H") whose value and text
+// are what it shows, and each caption as static text. A cell or caption that
+// has a click event offers the press action. Installs the interface factory
+// once; the sheet's widgets call it on construction.
+void InstallAccessibility();
+
+// Leaves a control out of what assistive technology reads: a decoration with
+// nothing to say, or a control placed where nobody can see it.
+void HideFromAssistiveTechnology(QWidget& widget);
 
 } // namespace widgets

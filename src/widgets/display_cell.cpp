@@ -3,17 +3,22 @@
 #include "widgets/accessible_cell.h"
 
 #include <QAccessible>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace widgets {
 namespace {
 // More than any cell can show; a longer line is cut before it is laid out.
 constexpr qsizetype kMostDrawn = 256;
+// The width of a font with no stretch of its own.
+constexpr int kNormalWidth = 100;
 } // namespace
 
 DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
-    InstallCellAccessibility();
+    InstallAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
@@ -21,23 +26,74 @@ DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
 void DisplayCell::Cls() {
     if (lines_.isEmpty())
         return;
+    const QString before = text();
     lines_.clear();
-    Changed();
+    Changed(before);
 }
 
 void DisplayCell::Print(const QString& line) {
+    const QString before = text();
     lines_.append(line);
-    Changed();
+    Changed(before);
 }
 
-void DisplayCell::Changed() {
+bool DisplayCell::isClickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&DisplayCell::clicked));
+}
+
+void DisplayCell::click() {
+    emit clicked();
+}
+
+void DisplayCell::Changed(const QString& before) {
     update();
+    UpdateToolTip();
     const QString shown = text();
     emit textChanged(shown);
     if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, shown);
-        QAccessible::updateAccessibility(&event);
+        // Screen readers on Linux announce text changes; others read the value.
+        QAccessibleTextUpdateEvent text(this, 0, before, shown);
+        QAccessible::updateAccessibility(&text);
+        QAccessibleValueChangeEvent value(this, shown);
+        QAccessible::updateAccessibility(&value);
     }
+}
+
+DisplayCell::Drawn DisplayCell::Fit(const QString& line) const {
+    Drawn drawn{font(), line.left(kMostDrawn)};
+    const int room = width() - 2 * kBorder;
+    const int advance = QFontMetrics(drawn.font).horizontalAdvance(drawn.text);
+    if (advance <= room)
+        return drawn;
+    // Widths scale with the stretch; start from the proportional guess and
+    // narrow further while rounding leaves it too wide.
+    const int normal = font().stretch() == QFont::AnyStretch ? kNormalWidth : font().stretch();
+    int stretch = std::clamp(normal * room / advance, std::min(kNarrowest, normal - 1), normal - 1);
+    drawn.font.setStretch(stretch);
+    while (stretch > kNarrowest && QFontMetrics(drawn.font).horizontalAdvance(drawn.text) > room)
+        drawn.font.setStretch(--stretch);
+    const QFontMetrics metrics(drawn.font);
+    if (metrics.horizontalAdvance(drawn.text) > room)
+        drawn.text = metrics.elidedText(drawn.text, Qt::ElideRight, room);
+    return drawn;
+}
+
+void DisplayCell::UpdateToolTip() {
+    const bool whole = std::all_of(lines_.cbegin(), lines_.cend(), [this](const QString& line) {
+        return Fit(line).font == font();
+    });
+    setToolTip(whole ? QString() : text());
+}
+
+void DisplayCell::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    UpdateToolTip();
+}
+
+void DisplayCell::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        UpdateToolTip();
 }
 
 void DisplayCell::paintEvent(QPaintEvent*) {
@@ -55,15 +111,19 @@ void DisplayCell::paintEvent(QPaintEvent*) {
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
 
+    painter.save();
     painter.setClipRect(area.adjusted(kBorder, kBorder, -kBorder, -kBorder));
     painter.setPen(palette().color(QPalette::Text));
-    painter.setFont(font());
     const QFontMetrics metrics(font());
     int baseline = kBorder + metrics.ascent();
     for (const QString& line : lines_) {
-        painter.drawText(QPoint(kBorder, baseline), line.left(kMostDrawn));
+        const Drawn drawn = Fit(line);
+        painter.setFont(drawn.font);
+        painter.drawText(QPoint(kBorder, baseline), drawn.text);
         baseline += metrics.height();
     }
+    painter.restore();
+    DrawFocusMark(painter, *this, area);
 }
 
 void DisplayCell::mousePressEvent(QMouseEvent* event) {
@@ -72,6 +132,16 @@ void DisplayCell::mousePressEvent(QMouseEvent* event) {
 
 void DisplayCell::mouseReleaseEvent(QMouseEvent* event) {
     if (click_.Release(*event, rect()))
+        emit clicked();
+}
+
+void DisplayCell::keyPressEvent(QKeyEvent* event) {
+    if (click_.KeyPress(*event))
+        emit clicked();
+}
+
+void DisplayCell::keyReleaseEvent(QKeyEvent* event) {
+    if (click_.KeyRelease(*event))
         emit clicked();
 }
 

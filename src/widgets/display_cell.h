@@ -2,6 +2,7 @@
 
 #include "widgets/click_tracker.h"
 
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,8 +24,26 @@ class DisplayCell : public QWidget {
 
     QString text() const { return lines_.join(u'\n'); }
 
+    // True when a click on the cell does something.
+    bool isClickable() const;
+    // Clicks the cell, as assistive technology's press does.
+    void click();
+
+    // How a printed line is drawn. A line that fits the cell is drawn as
+    // printed in the cell's font. A wider one is condensed (narrower letters
+    // of the same height) until it fits; one too wide even at kNarrowest is
+    // cut with an ellipsis. The tool tip then holds the whole text.
+    struct Drawn {
+        QFont font;
+        QString text;
+    };
+    Drawn Fit(const QString& line) const;
+
     // Width of the sunken border; the first line is drawn just inside it.
     static constexpr int kBorder = 2;
+    // The narrowest letters a line is condensed to, as a percentage of their
+    // normal width: digits stay distinct down to here.
+    static constexpr int kNarrowest = 62;
 
   signals:
     void textChanged(const QString& text);
@@ -34,9 +53,14 @@ class DisplayCell : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
-    void Changed();
+    void Changed(const QString& before);
+    void UpdateToolTip();
 
     QStringList lines_;
     ClickTracker click_;

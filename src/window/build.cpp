@@ -1,6 +1,8 @@
 #include "window/build.h"
 
 #include "lifting/latin1.h"
+#include "widgets/accessible_cell.h"
+#include "widgets/buttons.h"
 #include "widgets/click_label.h"
 #include "widgets/display_cell.h"
 #include "widgets/frame_control.h"
@@ -11,8 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +29,10 @@ constexpr int kLineWidth = 2;
 // The icon's renderings in the resource, in pixels; QIcon picks the one that
 // suits the frame, task bar and scale of the screen.
 constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
+
+// The multiplication, equals and division signs of the formulas: the
+// assistive technology reads the formula from the captions and cells.
+constexpr std::array<std::string_view, 3> kSigns{"*", "=", "/"};
 
 QRect Pixels(const Control& c) {
     return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
@@ -111,13 +115,13 @@ QWidget* Create(const Control& c, QWidget& parent, Controls& controls) {
         return frame;
     }
     case Kind::Option: {
-        auto* option = new QRadioButton(lifting::Latin1(c.caption), &parent);
+        auto* option = new widgets::OptionButton(lifting::Latin1(c.caption), &parent);
         option->setChecked(c.selected);
         controls.options.at(Number(c)) = option;
         return option;
     }
     case Kind::Command: {
-        auto* button = new QPushButton(lifting::Latin1(c.caption), &parent);
+        auto* button = new widgets::CommandButton(lifting::Latin1(c.caption), &parent);
         button->setAutoDefault(false);
         return button;
     }
@@ -148,6 +152,8 @@ Controls Build(QWidget& form) {
     if (QApplication::font() != FontFor(Face::Default))
         QApplication::setFont(FontFor(Face::Default));
     form.setFont(FontFor(Face::Default));
+    widgets::InstallAccessibility();
+    const QRect sheet(0, 0, kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     for (const Control& c : Roster()) {
         QWidget* widget = Create(c, container(c.container), controls);
         widget->setObjectName(lifting::Latin1(c.name));
@@ -164,6 +170,9 @@ Controls Build(QWidget& form) {
         }
         if (c.kind == Kind::Frame)
             frames.emplace_back(c.name, widget);
+        if (std::ranges::find(kSigns, c.caption) != kSigns.end() ||
+            !sheet.intersects(widget->geometry()))
+            widgets::HideFromAssistiveTechnology(*widget);
     }
     // A cell is drawn over the caption that reaches under it.
     for (widgets::DisplayCell* cell : controls.pictures) {

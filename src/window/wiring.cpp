@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <vector>
 
 namespace window {
 namespace {
@@ -72,10 +73,14 @@ void Connect(QWidget& form, const std::function<void(const Wire&)>& run) {
         const QString name = lifting::Latin1(wire.control);
         auto* control = form.findChild<QObject*>(name);
         auto click = [run, &wire] { run(wire); };
+        // A caption or cell that does something on a click is in the Tab order;
+        // the mouse leaves the focus where it is, as it did before.
         if (auto* label = qobject_cast<widgets::ClickLabel*>(control)) {
             QObject::connect(label, &widgets::ClickLabel::clicked, &form, click);
+            label->setFocusPolicy(Qt::TabFocus);
         } else if (auto* cell = qobject_cast<widgets::DisplayCell*>(control)) {
             QObject::connect(cell, &widgets::DisplayCell::clicked, &form, click);
+            cell->setFocusPolicy(Qt::TabFocus);
         } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
             // An option's click is its becoming the selected one.
             QObject::connect(option, &QRadioButton::toggled, &form, [click](bool selected) {
@@ -87,6 +92,20 @@ void Connect(QWidget& form, const std::function<void(const Wire&)>& run) {
         } else {
             qFatal("wired control %s is not in the roster", qPrintable(name));
         }
+    }
+    // Tab follows the sheet in the order its controls were made, the roster's,
+    // except that the commands come last, after STEP 2's captions.
+    QWidget* last = nullptr;
+    std::vector<QWidget*> commands;
+    for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain()) {
+        if (qobject_cast<QPushButton*>(w))
+            commands.push_back(w);
+        else if (w->focusPolicy() & Qt::TabFocus)
+            last = w;
+    }
+    for (QWidget* command : commands) {
+        QWidget::setTabOrder(last, command);
+        last = command;
     }
 }
 

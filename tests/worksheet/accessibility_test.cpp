@@ -244,4 +244,47 @@ TEST(Accessibility, AdviceBoxesAreReadWithTitleAndText) {
     EXPECT_TRUE(read.okIsDefault);
 }
 
+TEST(Accessibility, PressDoesWhatAClickDoes) {
+    support::Sheet sheet;
+    const QString press = QAccessibleActionInterface::pressAction();
+    for (const auto& [control, kind, title] :
+         {std::tuple{"Picture4", "prompt", "Hand Locations(in)"},
+          std::tuple{"Label10", "prompt", "Hand Locations(in)"},
+          std::tuple{"Label20", "message", "HM Suggestions"}}) {
+        QAccessibleInterface* iface = Accessible(sheet, control);
+        ASSERT_NE(iface->actionInterface(), nullptr) << control;
+        EXPECT_TRUE(iface->actionInterface()->actionNames().contains(press)) << control;
+        EXPECT_TRUE(iface->state().focusable) << control;
+        auto responder = support::Responder::Close();
+        iface->actionInterface()->doAction(press);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return responder->seen().shown; }, 5000)) << control;
+        EXPECT_EQ(responder->seen().kind, kind) << control;
+        EXPECT_EQ(responder->seen().title, title) << control;
+    }
+    // A result cell and a heading do nothing on a click, and offer nothing.
+    for (const char* control : {"Picture10", "Label27"}) {
+        EXPECT_FALSE(Accessible(sheet, control)->actionInterface()->actionNames().contains(press))
+            << control;
+        EXPECT_FALSE(Accessible(sheet, control)->state().focusable) << control;
+    }
+}
+
+TEST(Accessibility, WindowAndFramesHaveTheirRolesAndDecorationsAreSilent) {
+    support::Sheet sheet;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&sheet.form());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    for (const char* frame : {"Frame1", "Frame3", "Frame4"})
+        EXPECT_EQ(Accessible(sheet, frame)->role(), QAccessible::Grouping) << frame;
+    QStringList read;
+    for (int i = 0; i < window->childCount(); ++i)
+        read << window->child(i)->object()->objectName();
+    // The signs of the formulas, and the credit placed outside the sheet.
+    for (const char* silent : {"Label52", "Label32", "Label48", "Label51", "Label64"}) {
+        EXPECT_FALSE(read.contains(silent)) << silent;
+        EXPECT_TRUE(Accessible(sheet, silent)->state().invisible) << silent;
+    }
+    for (const char* shown : {"Label65", "Label34", "Picture25", "Frame4", "Command1"})
+        EXPECT_TRUE(read.contains(shown)) << shown;
+}
+
 } // namespace
