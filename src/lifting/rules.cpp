@@ -129,10 +129,15 @@ QString WeightText(const QString& typed) {
     return Format(Val(typed));
 }
 
-QString LiftingIndexText(const QString& weight, float rwl) {
+std::optional<float> LiftingIndex(const QString& weight, float rwl) {
     if (!(rwl > 0.0f))
-        return QStringLiteral("N/A");
-    return Format(SaturateToSingle(Val(weight) / static_cast<double>(rwl)), Pattern::OneDecimal);
+        return std::nullopt;
+    return SaturateToSingle(Val(weight) / static_cast<double>(rwl));
+}
+
+QString LiftingIndexText(const QString& weight, float rwl) {
+    const std::optional<float> index = LiftingIndex(weight, rwl);
+    return index ? Format(*index, Pattern::OneDecimal) : QStringLiteral("N/A");
 }
 
 } // namespace lifting

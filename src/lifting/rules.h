@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Every rule of the equation, and what an entry stores and shows. Multipliers
 // are derived in double precision and stored as 32-bit floats, as the
@@ -87,10 +88,12 @@ QString FrequencyMultiplierText(float fm); // "0.00" of FM's decimal text
 QString DistanceText(double d);            // a whole number
 QString RwlText(float rwl);                // "###0.0"
 QString WeightText(const QString& typed);  // the weight as read
-// The lifting index of a typed weight over an RWL, "###0.0". An RWL of 0 or
-// less means the lift lies outside the equation's limits (or a multiplier was
-// never entered): no index can be given, and "0.0" there would read as the
-// safest possible lift, so it is "N/A".
+// The lifting index of a typed weight over an RWL. An RWL of 0 or less means
+// the lift lies outside the equation's limits (or a multiplier was never
+// entered): no index can be given, and 0 there would read as the safest
+// possible lift, so there is none.
+std::optional<float> LiftingIndex(const QString& weight, float rwl);
+// That index as the sheet shows it, "###0.0", or "N/A" where there is none.
 QString LiftingIndexText(const QString& weight, float rwl);
 
 } // namespace lifting
