@@ -37,5 +37,8 @@ packages+=(libbenchmark-dev)
 # scripts/accessibility.sh: a virtual X server, a session bus, the AT-SPI
 # stack with its Python bindings, and xdotool to find the window.
 packages+=(xvfb dbus-x11 at-spi2-core python3-pyatspi xdotool)
+# poppler's pdftotext reads the report's PDF back in the tests. (Qt Print
+# Support, which writes it, comes with qt6-base-dev.)
+packages+=(poppler-utils)
 
 install_missing "${packages[@]}"

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/report.h"
 #include "worksheet/form1.h"
 
 #include <QAbstractNativeEventFilter>
@@ -69,9 +70,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "lifting-worksheet: %s\n", command.text.toLocal8Bit().constData());
         return 2;
     case app::Command::Kind::Batch:
-    case app::Command::Kind::Report:
         std::fprintf(stderr, "lifting-worksheet: not available yet\n");
         return 2;
+    case app::Command::Kind::Report:
+        return app::RunReportCommand(argc, argv, command.files.constFirst(), command.output);
     case app::Command::Kind::Window:
         break;
     }

@@ -1,0 +1,189 @@
+// The report read back from its PDF with poppler's pdftotext: the sheet's own
+// cells as text, the table, what each lifting index means; and the headless
+// --report command's exit statuses.
+#include "app/report.h"
+#include "lifting/job_file.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using lifting::Entry;
+
+lifting::Job MakeJob(lifting::Units units,
+                     std::initializer_list<std::pair<Entry, const char*>> entries) {
+    lifting::Job job;
+    job.units = units;
+    for (const auto& [entry, text] : entries)
+        job[entry] = QString::fromLatin1(text);
+    return job;
+}
+
+// The published dish-washer job: U.S. customary, up to 1 hour, Good coupling.
+// By hand: HM 10/20 = 0.50 at both ends; VM 1 - 0.0075 x 14 = 0.895 at the
+// origin (V 44), 1 - 0.0075 x 23 = 0.8275 at the destination (V 7); D 37, DM
+// 0.82 + 1.8/37 = 0.8686; AM 1 - 0.0032 x 30 = 0.904; FM 0.80 for 5 lifts a
+// minute at either height; CM 1.00. RWL 51 x 0.5 x 0.895 x 0.8686 x 0.904 x
+// 0.80 = 14.34 lb at the origin and 13.26 lb at the destination, lifting
+// indices 20/14.34 = 1.39 and 20/13.26 = 1.51.
+lifting::JobFile DishWasherJob() {
+    lifting::JobFile file;
+    file.details = {QStringLiteral("Dish rack unloading"), QStringLiteral("Kitchen"),
+                    QStringLiteral("A. Analyst"), QStringLiteral("2026-12-08"), QString()};
+    file.job = MakeJob(lifting::Units::UsCustomary, {{Entry::LoadAvg, "20"},
+                                                     {Entry::LoadMax, "20"},
+                                                     {Entry::OriginH, "20"},
+                                                     {Entry::OriginV, "44"},
+                                                     {Entry::DestinationH, "20"},
+                                                     {Entry::DestinationV, "7"},
+                                                     {Entry::OriginA, "30"},
+                                                     {Entry::DestinationA, "30"},
+                                                     {Entry::Frequency, "5"}});
+    file.calculated = true;
+    file.shown = lifting::Evaluate(file.job);
+    return file;
+}
+
+QString PdfText(const QString& pdf) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    EXPECT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The --report command run as a user would, with no window system at all.
+struct Outcome {
+    int status;
+    QString errors;
+};
+Outcome Report(const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LIFTING_WORKSHEET),
+                  QStringList{QStringLiteral("--report")} + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+void ExpectLine(const QString& text, const QString& pattern) {
+    EXPECT_TRUE(QRegularExpression(pattern).match(text).hasMatch())
+        << "no line matches " << pattern.toStdString() << " in\n"
+        << text.toStdString();
+}
+
+TEST(Report, DishWasherJobWrittenHeadlessHoldsTheSheetTheResultsAndTheirMeaning) {
+    QTemporaryDir dir;
+    const QString job = dir.filePath(QStringLiteral("dish.liftjob"));
+    const QString pdf = dir.filePath(QStringLiteral("dish.pdf"));
+    QFile file(job);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(lifting::WriteJobFile(DishWasherJob()));
+    file.close();
+
+    const Outcome run = Report({job, QStringLiteral("-o"), pdf});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Dish rack unloading")));
+    // The table.
+    ExpectLine(text, QStringLiteral(R"(Recommended weight limit RWL \(lb\) +14\.3 +13\.3\n)"));
+    ExpectLine(text, QStringLiteral(R"(Lifting index LI +1\.4 +1\.5\n)"));
+    ExpectLine(text, QStringLiteral(R"(Vertical multiplier VM +0\.90 +0\.83\n)"));
+    // The sheet's own STEP 3 cells, drawn as text: weight / RWL = index.
+    ExpectLine(text, QStringLiteral(R"(= +20 +/ *14\.3 += +1\.4)"));
+    ExpectLine(text, QStringLiteral(R"(= +20 +/ *13\.3 += +1\.5)"));
+    ExpectLine(text, QStringLiteral(R"(Origin +1\.4: increased risk for some workers)"));
+    ExpectLine(text, QStringLiteral(R"(Destination +1\.5: increased risk for some workers)"));
+    // Vectors only: no control of the sheet went onto the page as an image.
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(written.readAll().contains("/Subtype /Image"));
+    // The saved cells are the replayed ones: nothing to note.
+    EXPECT_FALSE(text.contains(QStringLiteral("showed otherwise")));
+    EXPECT_TRUE(text.contains(QStringLiteral("File dish.liftjob")));
+}
+
+// Metric, with the destination beyond the farthest reach (H 70 cm > 63 cm: HM
+// 0, RWL 0) and an origin index just over 1.0 that its cell rounds to 1.0.
+// By hand: HM 25/25 = 1.00, VM 1.00 (V 75), D 25 so DM 1.00, AM 1.00, FM 0.94
+// (1 lift a minute), CM 1.00: RWL 23 x 0.94 = 21.6 kg at the origin, lifting
+// index 22.5 / 21.62 = 1.04.
+TEST(Report, MetricJobReadsNoIndexAsNoIndexAndRoundingAsTheIndexBeforeIt) {
+    lifting::JobFile file;
+    file.details.title = QStringLiteral("Reaching into the bin");
+    file.job = MakeJob(lifting::Units::Metric, {{Entry::LoadAvg, "22.5"},
+                                                {Entry::LoadMax, "10"},
+                                                {Entry::OriginH, "25"},
+                                                {Entry::OriginV, "75"},
+                                                {Entry::DestinationH, "70"},
+                                                {Entry::DestinationV, "100"},
+                                                {Entry::OriginA, "0"},
+                                                {Entry::DestinationA, "0"},
+                                                {Entry::Frequency, "1"}});
+    file.calculated = true;
+    file.shown = lifting::Evaluate(file.job);
+    // As if saved by a sheet that showed an index where there is none.
+    file.shown[lifting::Cell::LiDestination] = QStringLiteral("0.0");
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bin.pdf"));
+    QString error;
+    ASSERT_TRUE(app::WriteReportPdf({file, QString()}, pdf, &error)) << error.toStdString();
+    const QString text = PdfText(pdf);
+    ExpectLine(text, QStringLiteral(R"(Horizontal location H \(cm\) +25 +70\n)"));
+    ExpectLine(text, QStringLiteral(R"(Recommended weight limit RWL \(kg\) +21\.6 +0\.0\n)"));
+    ExpectLine(text, QStringLiteral(R"(Lifting index LI +1\.0 +N/A\n)"));
+    ExpectLine(text,
+               QStringLiteral(R"(Origin +1\.0 \(1\.04\d* before rounding\): increased risk)"));
+    ExpectLine(text, QStringLiteral(R"(Destination +N/A: no lifting index can be given)"));
+    EXPECT_FALSE(
+        QRegularExpression(QStringLiteral("Destination +N/A[^\n]*nominal")).match(text).hasMatch());
+    ExpectLine(text, QStringLiteral(R"(1 of its cells showed otherwise \(Picture28\))"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Not saved to a file")));
+}
+
+TEST(Report, CommandFailsWithTheStatusAndTheFileThatWentWrong) {
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.liftjob"));
+    const QString good = dir.filePath(QStringLiteral("good.liftjob"));
+    QFile badFile(bad);
+    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+    badFile.write(R"({"format": "lifting-worksheet-job", "version": )");
+    badFile.close();
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::WriteOnly));
+    goodFile.write(lifting::WriteJobFile(DishWasherJob()));
+    goodFile.close();
+    const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/out.pdf"));
+
+    const struct {
+        QString job;
+        QString output;
+        int status;
+        QString named;
+    } kCases[] = {
+        {bad, dir.filePath(QStringLiteral("a.pdf")), 2, bad},
+        {dir.filePath(QStringLiteral("missing.liftjob")), dir.filePath(QStringLiteral("b.pdf")), 2,
+         dir.filePath(QStringLiteral("missing.liftjob"))},
+        {good, unwritable, 1, unwritable},
+    };
+    for (const auto& c : kCases) {
+        const Outcome run = Report({c.job, QStringLiteral("-o"), c.output});
+        EXPECT_EQ(run.status, c.status) << c.job.toStdString();
+        EXPECT_TRUE(run.errors.contains(QStringLiteral("lifting-worksheet: %1: ").arg(c.named)))
+            << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(c.output));
+    }
+}
+
+} // namespace
