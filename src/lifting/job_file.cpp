@@ -60,7 +60,8 @@ class Writer {
     }
     void Close() {
         indent_ -= 2;
-        out_ += '\n' + QByteArray(indent_, ' ') + '}';
+        // An object with no field reads {} on one line.
+        out_ += first_ ? QByteArray("}") : '\n' + QByteArray(indent_, ' ') + '}';
         first_ = false;
     }
     QByteArray Done() { return "{" + out_ + "\n}\n"; }
