@@ -1,9 +1,11 @@
 #include "app/command_line.h"
+#include "app/job_window.h"
 #include "app/report.h"
 #include "worksheet/form1.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdint>
 #include <cstdio>
@@ -80,11 +82,17 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(WORKSHEET_APP_ID));
-    Form1 form;
+    app::JobWindow window;
     // The program lives as long as its window: closing it ends the event loop,
     // and so does its destruction by the window system.
-    EndWithWindow windowSystem(form);
+    EndWithWindow windowSystem(window.form());
     app.installNativeEventFilter(&windowSystem);
-    form.show();
+    window.form().show();
+    // Opened once the window is up, so that a message about the file shows
+    // over the sheet.
+    if (!command.files.isEmpty()) {
+        QTimer::singleShot(0, &window,
+                           [&window, path = command.files.front()] { window.OpenPath(path); });
+    }
     return QApplication::exec();
 }

@@ -1,0 +1,313 @@
+#include "app/job_window.h"
+
+#include "app/details_dialog.h"
+#include "window/roster.h"
+#include "worksheet/form1.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTimer>
+
+namespace app {
+namespace {
+
+constexpr auto kSuffix = "liftjob";
+
+// What a display cell holds, as its accessible name says it: "FM at origin".
+QString Role(lifting::Cell cell) {
+    const QByteArray name = lifting::CellName(cell).toLatin1();
+    for (const window::Control& c : window::Roster()) {
+        if (c.name == name.constData())
+            return QString::fromLatin1(c.role.data(), static_cast<qsizetype>(c.role.size()));
+    }
+    return QString::fromLatin1(name);
+}
+
+QString Quoted(const QString& path) {
+    return QStringLiteral("\u201c%1\u201d").arg(QDir::toNativeSeparators(path));
+}
+
+QString ShownText(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("blank") : text;
+}
+
+// The one local file of a drag, or nothing.
+QString DroppedPath(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
+// A file name from the job's title, without the characters file systems
+// refuse.
+QString SuggestedName(const QString& title) {
+    static const QRegularExpression refused(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    QString name = QString(title).replace(refused, QStringLiteral("-")).trimmed();
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+        name = QStringLiteral("job");
+    return name + QLatin1Char('.') + QLatin1String(kSuffix);
+}
+
+// Unbuffered, every write reaches the file at once: commit does not notice a
+// buffer that failed to go out (a full disk) and would rename the cut-off file
+// into place. A short write is tried again, for the reason it stopped.
+bool WriteAll(QSaveFile& out, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
+JobWindow::JobWindow()
+    : form_(std::make_unique<Form1>()), menu_(std::make_unique<QMenu>()),
+      designedTitle_(form_->windowTitle()), folder_(QDir::currentPath()), details_(NewDetails()),
+      saved_(Now()) {
+    menu_->addAction(AddAction(QStringLiteral("Job &Details..."),
+                               QKeySequence(QStringLiteral("Ctrl+D")), &JobWindow::EditDetails));
+    menu_->addSeparator();
+    menu_->addAction(AddAction(QStringLiteral("&New Job"), QKeySequence(QStringLiteral("Ctrl+N")),
+                               &JobWindow::NewJob));
+    menu_->addAction(AddAction(QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")),
+                               &JobWindow::OpenJob));
+    menu_->addAction(AddAction(QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")),
+                               &JobWindow::Save));
+    menu_->addAction(AddAction(QStringLiteral("Save &As..."),
+                               QKeySequence(QStringLiteral("Ctrl+Shift+S")), &JobWindow::SaveAs));
+    form_->setAcceptDrops(true);
+    form_->installEventFilter(this);
+}
+
+JobWindow::~JobWindow() = default;
+
+QAction* JobWindow::AddAction(const QString& text, const QKeySequence& shortcut,
+                              const std::function<void(JobWindow&)>& run) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    // Anywhere in the window, whichever control has the focus.
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, run] { run(*this); });
+    form_->addAction(action);
+    return action;
+}
+
+JobWindow::State JobWindow::Now() const {
+    return {form_->EnteredJob(), form_->IsCalculated(), details_};
+}
+
+lifting::JobFile JobWindow::Current() const {
+    return {details_, form_->EnteredJob(), form_->IsCalculated(), form_->ShownCells()};
+}
+
+bool JobWindow::IsModified() const {
+    return Now() != saved_;
+}
+
+void JobWindow::SetPath(const QString& path) {
+    path_ = path;
+    form_->setWindowTitle(path.isEmpty() ? designedTitle_
+                                         : designedTitle_ + QStringLiteral(" - ") +
+                                               QFileInfo(path).fileName());
+}
+
+void JobWindow::EditDetails() {
+    if (const auto edited = app::EditDetails(form_.get(), details_))
+        details_ = *edited;
+}
+
+void JobWindow::NewJob() {
+    if (!MayDiscard(QStringLiteral("starting a new job")))
+        return;
+    form_->ResetToStartUp();
+    details_ = NewDetails();
+    SetPath({});
+    saved_ = Now();
+}
+
+void JobWindow::OpenJob() {
+    if (!MayDiscard(QStringLiteral("opening another job")))
+        return;
+    if (const QString path = AskPath(false); !path.isEmpty())
+        Load(path);
+}
+
+bool JobWindow::OpenPath(const QString& path) {
+    return MayDiscard(QStringLiteral("opening another job")) && Load(path);
+}
+
+bool JobWindow::Save() {
+    return path_.isEmpty() ? SaveAs() : WriteTo(path_);
+}
+
+bool JobWindow::SaveAs() {
+    const QString path = AskPath(true);
+    return !path.isEmpty() && WriteTo(path);
+}
+
+bool JobWindow::Load(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QString error;
+    const std::optional<lifting::JobFile> file = lifting::LoadJobFile(absolute, &error);
+    if (!file) {
+        Warn(QStringLiteral("%1 cannot be opened: %2.\n\nThe sheet is unchanged.")
+                 .arg(Quoted(absolute), error));
+        return false;
+    }
+    form_->EnterJob(file->job, file->calculated);
+    details_ = file->details;
+    SetPath(absolute);
+    saved_ = {file->job, file->calculated, file->details};
+    TellDifferences(file->shown);
+    return true;
+}
+
+bool JobWindow::WriteTo(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const lifting::JobFile job = Current();
+    const QByteArray bytes = lifting::WriteJobFile(job);
+    // Written beside the target and renamed over it once complete, so that a
+    // failure anywhere leaves the old file as it was.
+    QSaveFile out(absolute);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(out, bytes) ||
+        !out.commit()) {
+        Warn(QStringLiteral("The job cannot be saved to %1: %2.\n\nThe file there, if any, is "
+                            "unchanged.")
+                 .arg(Quoted(absolute), out.errorString()));
+        return false;
+    }
+    SetPath(absolute);
+    saved_ = {job.job, job.calculated, job.details};
+    return true;
+}
+
+bool JobWindow::MayDiscard(const QString& doing) {
+    if (!IsModified())
+        return true;
+    QMessageBox box(form_.get());
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(designedTitle_);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(
+        QStringLiteral("The job has changes that are not saved%1. Save them before %2?")
+            .arg(path_.isEmpty() ? QString() : QStringLiteral(" in ") + Quoted(path_), doing));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString JobWindow::AskPath(bool save) {
+    QFileDialog dialog(form_.get(),
+                       save ? QStringLiteral("Save Job As") : QStringLiteral("Open Job"));
+    // Qt's own dialog: the same on every desktop, and one a test can answer.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({QStringLiteral("Job files (*.%1)").arg(QLatin1String(kSuffix)),
+                           QStringLiteral("All files (*)")});
+    const QString folder = path_.isEmpty() ? folder_ : QFileInfo(path_).absolutePath();
+    dialog.setDirectory(folder);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QLatin1String(kSuffix));
+        dialog.selectFile(path_.isEmpty() ? SuggestedName(details_.title)
+                                          : QFileInfo(path_).fileName());
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    folder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles().front();
+}
+
+void JobWindow::TellDifferences(const lifting::Shown& saved) {
+    const lifting::Shown now = form_->ShownCells();
+    QStringList lines;
+    for (int number = 1; number <= lifting::kCellCount; ++number) {
+        const lifting::Cell cell = lifting::CellAt(number);
+        if (saved[cell] != now[cell])
+            lines << QStringLiteral("%1: saved %2, now %3")
+                         .arg(Role(cell), ShownText(saved[cell]), ShownText(now[cell]));
+    }
+    if (lines.isEmpty())
+        return;
+    Warn(QStringLiteral(
+             "The sheet shows other values than were saved in %1:\n\n%2\n\nOpening a job enters "
+             "it again in the worksheet's own order: the options, H, V and A, the weights, then "
+             "the frequency. The saved sheet had been entered in another order (the frequency "
+             "before V, whose FM is read from the V values present when the frequency is "
+             "entered, or a unit switch after the entries), or the file was edited. The sheet "
+             "now shows the job entered in the worksheet's order; Save keeps these values.")
+             .arg(Quoted(path_), lines.join(QLatin1Char('\n'))));
+}
+
+void JobWindow::Warn(const QString& message) {
+    QMessageBox box(form_.get());
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(designedTitle_);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool JobWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != form_.get())
+        return false;
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        // The sheet's menu belongs to the sheet itself: a click on a control
+        // (which passes the event on to the window) opens none.
+        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        if (menuEvent->reason() == QContextMenuEvent::Mouse &&
+            form_->childAt(menuEvent->pos()) != nullptr)
+            return false;
+        menu_->exec(menuEvent->globalPos());
+        return true;
+    }
+    case QEvent::DragEnter: {
+        auto* drag = static_cast<QDragEnterEvent*>(event);
+        if (DroppedPath(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = DroppedPath(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // Once the drag has ended: the questions and messages of opening are
+        // modal.
+        QTimer::singleShot(0, this, [this, path] { OpenPath(path); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace app

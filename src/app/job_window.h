@@ -1,0 +1,90 @@
+#pragma once
+
+#include "lifting/job_file.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Form1;
+class QAction;
+class QKeySequence;
+class QMenu;
+
+namespace app {
+
+// The worksheet window with the job it holds: its details, the job file it
+// was opened from or saved to, and the actions that keep it, reached by
+// shortcuts on the window and by the context menu of the sheet (a right click
+// outside every control). The window itself stays as designed.
+class JobWindow : public QObject {
+    Q_OBJECT
+
+  public:
+    JobWindow();
+    ~JobWindow() override;
+    JobWindow(const JobWindow&) = delete;
+    JobWindow& operator=(const JobWindow&) = delete;
+
+    Form1& form() { return *form_; }
+    // The sheet's context menu; further actions may be added to it.
+    QMenu& menu() { return *menu_; }
+    const lifting::JobDetails& details() const { return details_; }
+    // The job file open, as an absolute path; empty when there is none.
+    const QString& path() const { return path_; }
+    // The job as Save would write it now.
+    lifting::JobFile Current() const;
+    // Whether the job, CALCULATE or the details differ from what was last
+    // opened, saved or started.
+    bool IsModified() const;
+
+    // What the actions do.
+    void EditDetails();
+    void NewJob();
+    // Asks over unsaved changes, then for the file to open.
+    void OpenJob();
+    // Asks over unsaved changes, then opens the job file at path. False when
+    // the user cancelled or the file could not be read (which they are told).
+    bool OpenPath(const QString& path);
+    // False when the user cancelled or the save failed (which they are told).
+    bool Save();
+    bool SaveAs();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct State {
+        lifting::Job job;
+        bool calculated = false;
+        lifting::JobDetails details;
+        bool operator==(const State&) const = default;
+    };
+    State Now() const;
+    // Adds the action to the window, for its shortcut, and returns it.
+    QAction* AddAction(const QString& text, const QKeySequence& shortcut,
+                       const std::function<void(JobWindow&)>& run);
+    // Names the file open in the window title, or none.
+    void SetPath(const QString& path);
+    bool Load(const QString& path);
+    bool WriteTo(const QString& path);
+    // Save, Discard or Cancel: true when the user may go on.
+    bool MayDiscard(const QString& question);
+    // The file the user chose in a file dialog, or empty.
+    QString AskPath(bool save);
+    // Tells the user which cells the job shows now other than the file said.
+    void TellDifferences(const lifting::Shown& saved);
+    void Warn(const QString& message);
+
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<QMenu> menu_;
+    QString designedTitle_;
+    QString path_;
+    QString folder_; // where the file dialogs open with no file open
+    lifting::JobDetails details_;
+    State saved_;
+};
+
+} // namespace app

@@ -1,0 +1,331 @@
+// Keeping a job: the window's job actions, driven by their shortcuts, with
+// every dialog answered as a user would.
+#include "app/job_window.h"
+#include "harness/modal.h"
+#include "lifting/job_file.h"
+#include "worksheet/form1.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using harness::Responder;
+
+const QString kTitle = QStringLiteral("Job Analysis Worksheet - Revised NIOSH Lifting Equation");
+
+// A cell clicked and the text typed into its prompt, or an option clicked.
+struct Step {
+    const char* control;
+    const char* typed = nullptr;
+};
+
+std::unique_ptr<Responder> ChooseFile(const QString& path) {
+    return Responder::Handle([path](QWidget& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (files == nullptr) {
+            ADD_FAILURE() << "a file dialog was expected";
+            dialog.close();
+            return;
+        }
+        files->selectFile(path);
+        // The file dialog's own accept, which checks the choice as its button does.
+        static_cast<QDialog*>(files)->accept();
+    });
+}
+
+std::unique_ptr<Responder> FillDetails(const lifting::JobDetails& details) {
+    return Responder::Handle([details](QWidget& dialog) {
+        for (const auto& [name, text] :
+             {std::pair{"title", details.title}, std::pair{"task", details.task},
+              std::pair{"analyst", details.analyst}, std::pair{"date", details.date}})
+            dialog.findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+        dialog.findChild<QPlainTextEdit*>(QStringLiteral("notes"))->setPlainText(details.notes);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+}
+
+// Answers a question with the button; then, which runs before the answer,
+// may arm the responder for the dialog that follows it.
+std::unique_ptr<Responder> Answer(
+    QMessageBox::StandardButton button, std::function<void()> then = [] {}) {
+    return Responder::Handle([button, then](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        if (box == nullptr || box->button(button) == nullptr) {
+            ADD_FAILURE() << "a question with that button was expected";
+            dialog.close();
+            return;
+        }
+        then();
+        box->button(button)->click();
+    });
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+class JobWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        form().show();
+    }
+
+    Form1& form() { return window_.form(); }
+    QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    QString Cell(const char* name) {
+        return form().findChild<QWidget*>(QLatin1String(name))->property("text").toString();
+    }
+
+    void Do(std::initializer_list<Step> steps) {
+        for (const Step& step : steps) {
+            auto* control = form().findChild<QWidget*>(QLatin1String(step.control));
+            ASSERT_NE(control, nullptr) << step.control;
+            auto answer = step.typed ? Responder::Answer(QString::fromUtf8(step.typed)) : nullptr;
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+        }
+    }
+    // Presses the shortcut while the responders answer what it opens.
+    void Press(const char* keys, std::unique_ptr<Responder> first = nullptr,
+               std::unique_ptr<Responder> second = nullptr) {
+        // As a window manager does once a dialog closes; the offscreen
+        // platform leaves no window active.
+        form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        QTest::keySequence(&form(), QKeySequence(QLatin1String(keys)));
+        for (const auto* responder : {first.get(), second.get()})
+            EXPECT_TRUE(responder == nullptr || responder->seen().shown) << keys;
+    }
+    // What the message box that the call opens says.
+    template <typename Call> QString Message(Call call) {
+        auto box = Responder::CloseMessageBox();
+        call();
+        EXPECT_TRUE(box->seen().shown);
+        return box->seen().message;
+    }
+
+    app::JobWindow window_;
+    QTemporaryDir dir_;
+};
+
+struct RoundTrip {
+    const char* file;
+    std::initializer_list<Step> steps;
+    lifting::Units units;
+    // Hand-computed: RWL and lifting index at the origin, then the destination.
+    const char* results[4];
+};
+
+// The dish-washer job in pounds; a metric job lifted for up to 2 hours with a
+// fair coupling (CM 0.95 at the origin, below 75 cm).
+const RoundTrip kRoundTrips[] = {
+    {"dish.liftjob",
+     {{"Picture1", "20"},
+      {"Picture2", "20"},
+      {"Picture3", "20"},
+      {"Picture4", "44"},
+      {"Picture5", "20"},
+      {"Picture6", "7"},
+      {"Picture8", "30"},
+      {"Picture9", "30"},
+      {"Picture18", "5"},
+      {"Command1"}},
+     lifting::Units::UsCustomary,
+     {"14.3", "1.4", "13.3", "1.5"}},
+    {"crate",
+     {{"Option10"},
+      {"Option2"},
+      {"Option7"},
+      {"Picture3", "25"},
+      {"Picture4", "65"},
+      {"Picture5", "50"},
+      {"Picture6", "135"},
+      {"Picture8", "0"},
+      {"Picture9", "45"},
+      {"Picture1", "8"},
+      {"Picture2", "10"},
+      {"Picture18", "1"},
+      {"Command1"}},
+     lifting::Units::Metric,
+     {"16.5", "0.5", "6.3", "1.6"}},
+};
+
+TEST_F(JobWindowTest, AJobSavedOpensAgainAsItWasShown) {
+    const lifting::JobDetails details{QStringLiteral("Plonge \u00e9 \u98df\u5668 \U0001F37D"),
+                                      QStringLiteral("Kitchen"), QStringLiteral("R. Ng"),
+                                      QStringLiteral("2026-12-08"),
+                                      QStringLiteral("two lines\nof notes")};
+    for (const RoundTrip& trip : kRoundTrips) {
+        SCOPED_TRACE(trip.file);
+        Do(trip.steps);
+        EXPECT_EQ((QStringList{Cell("Picture25"), Cell("Picture27"), Cell("Picture26"),
+                               Cell("Picture28")}),
+                  (QStringList{trip.results, trip.results + 4}));
+        Press("Ctrl+D", FillDetails(details));
+        const lifting::Shown shown = form().ShownCells();
+        // Saved without a suffix, the file takes the job file's.
+        const QString path = dir_.filePath(QFileInfo(QLatin1String(trip.file)).baseName() +
+                                           QStringLiteral(".liftjob"));
+        Press("Ctrl+Shift+S", ChooseFile(Path(trip.file)));
+        EXPECT_EQ(form().windowTitle(), kTitle + " - " + QFileInfo(path).fileName());
+
+        QString error;
+        const auto saved = lifting::LoadJobFile(path, &error);
+        ASSERT_TRUE(saved) << error.toStdString();
+        EXPECT_EQ(saved->details, details);
+        EXPECT_EQ(saved->job.units, trip.units);
+        EXPECT_TRUE(saved->calculated);
+        EXPECT_EQ(saved->shown, shown);
+
+        Press("Ctrl+N");
+        EXPECT_EQ(form().windowTitle(), kTitle);
+        EXPECT_EQ(Cell("Picture25"), QString());
+        Press("Ctrl+O", ChooseFile(path));
+        EXPECT_EQ(form().ShownCells(), shown);
+        EXPECT_EQ(window_.details(), details);
+        EXPECT_EQ(form().windowTitle(), kTitle + " - " + QFileInfo(path).fileName());
+        EXPECT_FALSE(window_.IsModified());
+        Press("Ctrl+N");
+    }
+}
+
+TEST_F(JobWindowTest, NewAndOpenAskBeforeUnsavedChangesAreLost) {
+    const QString path = Path("kept.liftjob");
+    Do({{"Picture1", "20"}});
+    Press("Ctrl+N", Answer(QMessageBox::Cancel));
+    EXPECT_EQ(Cell("Picture1"), QStringLiteral("20"));
+    // Save writes the job, then the new job starts.
+    std::unique_ptr<Responder> next;
+    Press("Ctrl+N", Answer(QMessageBox::Save, [&] { next = ChooseFile(path); }));
+    EXPECT_TRUE(next && next->seen().shown);
+    EXPECT_EQ(Cell("Picture1"), QString());
+    Press("Ctrl+O", ChooseFile(path));
+    EXPECT_EQ(Cell("Picture1"), QStringLiteral("20"));
+    Do({{"Picture2", "25"}});
+    Press("Ctrl+O", Answer(QMessageBox::Discard, [&] { next = ChooseFile(path); }));
+    EXPECT_TRUE(next && next->seen().shown);
+    EXPECT_EQ(Cell("Picture2"), QString());
+    EXPECT_FALSE(window_.IsModified());
+}
+
+TEST_F(JobWindowTest, ABadFileIsNamedWithItsFaultAndTheSheetStays) {
+    struct Bad {
+        const char* name;
+        QByteArray bytes; // a folder of that name where empty
+        const char* fault;
+    };
+    const QByteArray head = R"({"format": "lifting-worksheet-job", "version": 1, )";
+    const QByteArray options = R"("units": "us", "duration": "1", "coupling": "good")";
+    const Bad bad[] = {
+        {"text.liftjob", "L(AVG) 20, L(Max) 25", "it is not JSON"},
+        {"other.liftjob", R"({"format": "lifting-worksheet-csv", "version": 1})",
+         "not a lifting worksheet job"},
+        {"newer.liftjob", R"({"format": "lifting-worksheet-job", "version": 2})",
+         "newer version of the program"},
+        {"type.liftjob", head + options + R"(, "entries": {"lavg": 20}})",
+         "\"lavg\" is not a text"},
+        {"value.liftjob", head + R"("units": "imperial", "duration": "1", "coupling": "good"})",
+         "\"units\" is \"imperial\""},
+        {"large.liftjob", head + options + QByteArray(1024 * 1024, ' ') + "}", "larger than 1 MiB"},
+        {"folder.liftjob", {}, "cannot be read"},
+        {"missing.liftjob", {}, "cannot be read"},
+    };
+    Do({{"Picture1", "20"}, {"Option7"}});
+    Press("Ctrl+S", ChooseFile(Path("good.liftjob")));
+    const lifting::JobFile before = window_.Current();
+    const QString title = form().windowTitle();
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.liftjob")));
+    for (const Bad& file : bad) {
+        SCOPED_TRACE(file.name);
+        const QString path = Path(file.name);
+        if (!file.bytes.isEmpty()) {
+            QFile out(path);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file.bytes) > 0);
+        }
+        const QString message = Message([&] { EXPECT_FALSE(window_.OpenPath(path)); });
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QLatin1String(file.fault))) << message.toStdString();
+        EXPECT_EQ(window_.Current(), before);
+        EXPECT_EQ(form().windowTitle(), title);
+    }
+}
+
+TEST_F(JobWindowTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+    const QString path = Path("old.liftjob");
+    Do({{"Picture1", "20"}});
+    Press("Ctrl+S", ChooseFile(path));
+    const QByteArray old = Bytes(path);
+    Do({{"Picture3", "12"}});
+
+    // The file system refuses to grow a file, as a full disk does; this
+    // holds for root, whom permissions do not stop.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{64, limit.rlim_max};
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString full = Message([&] { Press("Ctrl+S"); });
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_TRUE(full.contains(QDir::toNativeSeparators(path))) << full.toStdString();
+    EXPECT_TRUE(full.contains(QLatin1String("too large"))) << full.toStdString();
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_TRUE(window_.IsModified());
+
+    // A folder that is a file.
+    const QString plain = Path("plain");
+    QFile(plain).open(QIODevice::WriteOnly);
+    const QString under = plain + QStringLiteral("/job.liftjob");
+    const QString notFolder = Message([&] { Press("Ctrl+Shift+S", ChooseFile(under)); });
+    EXPECT_TRUE(notFolder.contains(QDir::toNativeSeparators(under))) << notFolder.toStdString();
+    EXPECT_EQ(form().windowTitle(), kTitle + " - old.liftjob");
+
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QString readOnly = Message([&] { Press("Ctrl+S"); });
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_TRUE(readOnly.contains(QLatin1String("ermission"))) << readOnly.toStdString();
+        EXPECT_EQ(Bytes(path), old);
+    }
+}
+
+TEST_F(JobWindowTest, OpeningTellsWhichCellsDifferFromTheSavedSheet) {
+    // The frequency before V: FM was read with both V still 0.
+    Do({{"Picture18", "13"},
+        {"Picture3", "20"},
+        {"Picture4", "44"},
+        {"Picture5", "20"},
+        {"Picture6", "7"},
+        {"Picture1", "20"},
+        {"Picture2", "20"},
+        {"Command1"}});
+    EXPECT_EQ(Cell("Picture19"), QStringLiteral("0.00"));
+    const QString path = Path("order.liftjob");
+    Press("Ctrl+S", ChooseFile(path));
+    Press("Ctrl+N");
+    const QString message = Message([&] { EXPECT_TRUE(window_.OpenPath(path)); });
+    EXPECT_TRUE(message.contains(QLatin1String("FM at origin: saved 0.00, now 0.34")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("frequency before V"))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QLatin1String("FM at destination"))) << message.toStdString();
+    EXPECT_EQ(Cell("Picture19"), QStringLiteral("0.34"));
+}
+
+} // namespace
