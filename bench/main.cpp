@@ -3,6 +3,7 @@
 // five repetitions (--benchmark_repetitions overrides that); any other Google
 // Benchmark flag is passed on.
 #include "handlers.h"
+#include "open.h"
 #include "startup.h"
 #include "summary.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     QApplication app(count, args.data());
     bench::RegisterStartUp();
     bench::RegisterHandlers();
+    bench::RegisterOpen();
     bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -15,6 +15,7 @@ namespace {
 constexpr double kStartUpRatio = 2.5;
 constexpr double kMemoryRatio = 1.1;
 constexpr double kHandlerMs = 1.0;
+constexpr double kOpenMs = 5.0;
 
 template <typename... Args> std::string Printf(const char* format, Args... args) {
     return QString::asprintf(format, args...).toStdString();
@@ -116,6 +117,10 @@ void SummaryReporter::Finalize() {
         out << Printf("  %-40s %10.3f %10.3f   < 1 ms CPU %s\n",
                       name.substr(name.find('/') + 1).c_str(), f.wallMs, f.cpuMs,
                       Verdict(f.cpuMs < kHandlerMs));
+    }
+    if (const Figure* open = Find("Open/job")) {
+        out << Printf("  %-40s %10.3f %10.3f   < %.0f ms CPU %s\n", "opening a job and painting it",
+                      open->wallMs, open->cpuMs, kOpenMs, Verdict(open->cpuMs < kOpenMs));
     }
     if (const Figure* fresh = Find("Process/worksheet")) {
         for (const auto& [wall, cpu, what] : {std::tuple{"first_prompt_ms", "first_prompt_cpu_ms",
