@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -223,6 +224,18 @@ TEST_F(JobWindowTest, NewAndOpenAskBeforeUnsavedChangesAreLost) {
     EXPECT_TRUE(next && next->seen().shown);
     EXPECT_EQ(Cell("Picture2"), QString());
     EXPECT_FALSE(window_.IsModified());
+
+    // A file dropped on the window opens once the drop is over.
+    Press("Ctrl+N");
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter({300, 240}, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&form(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 240), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&form(), &drop);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Cell("Picture1") == QStringLiteral("20"); }));
+    EXPECT_EQ(form().windowTitle(), kTitle + " - kept.liftjob");
 }
 
 TEST_F(JobWindowTest, ABadFileIsNamedWithItsFaultAndTheSheetStays) {
