@@ -1,6 +1,7 @@
 #include "app/job_window.h"
 
 #include "app/details_dialog.h"
+#include "app/report.h"
 #include "window/roster.h"
 #include "worksheet/form1.h"
 
@@ -88,6 +89,12 @@ JobWindow::JobWindow()
                                &JobWindow::Save));
     menu_->addAction(AddAction(QStringLiteral("Save &As..."),
                                QKeySequence(QStringLiteral("Ctrl+Shift+S")), &JobWindow::SaveAs));
+    menu_->addSeparator();
+    menu_->addAction(AddAction(QStringLiteral("&Export PDF..."),
+                               QKeySequence(QStringLiteral("Ctrl+E")),
+                               [](JobWindow& w) { ExportPdf(w.form_.get(), w.Report()); }));
+    menu_->addAction(AddAction(QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")),
+                               [](JobWindow& w) { PrintReport(w.form_.get(), w.Report()); }));
     form_->setAcceptDrops(true);
     form_->installEventFilter(this);
 }
@@ -111,6 +118,10 @@ JobWindow::State JobWindow::Now() const {
 
 lifting::JobFile JobWindow::Current() const {
     return {details_, form_->EnteredJob(), form_->IsCalculated(), form_->ShownCells()};
+}
+
+ReportInput JobWindow::Report() const {
+    return {Current(), path_};
 }
 
 bool JobWindow::IsModified() const {

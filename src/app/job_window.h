@@ -15,6 +15,8 @@ class QMenu;
 
 namespace app {
 
+struct ReportInput;
+
 // The worksheet window with the job it holds: its details, the job file it
 // was opened from or saved to, and the actions that keep it, reached by
 // shortcuts on the window and by the context menu of the sheet (a right click
@@ -36,6 +38,8 @@ class JobWindow : public QObject {
     const QString& path() const { return path_; }
     // The job as Save would write it now.
     lifting::JobFile Current() const;
+    // The report of the job as the window shows it now.
+    ReportInput Report() const;
     // Whether the job, CALCULATE or the details differ from what was last
     // opened, saved or started.
     bool IsModified() const;

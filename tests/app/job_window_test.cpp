@@ -341,4 +341,14 @@ TEST_F(JobWindowTest, OpeningTellsWhichCellsDifferFromTheSavedSheet) {
     EXPECT_EQ(Cell("Picture19"), QStringLiteral("0.34"));
 }
 
+TEST_F(JobWindowTest, TheReportIsExportedAndPrintedFromTheWindow) {
+    Do({{"Picture1", "20"}});
+    Press("Ctrl+S", ChooseFile(Path("kept.liftjob")));
+    Press("Ctrl+E", ChooseFile(Path("kept.pdf")));
+    EXPECT_TRUE(Bytes(Path("kept.pdf")).startsWith("%PDF"));
+    auto print = Responder::Close();
+    Press("Ctrl+P");
+    EXPECT_EQ(print->seen().kind, QStringLiteral("QPrintDialog"));
+}
+
 } // namespace
