@@ -1,3 +1,4 @@
+#include "app/batch.h"
 #include "app/command_line.h"
 #include "app/job_window.h"
 #include "app/report.h"
@@ -71,9 +72,11 @@ int main(int argc, char* argv[]) {
     case app::Command::Kind::Error:
         std::fprintf(stderr, "lifting-worksheet: %s\n", command.text.toLocal8Bit().constData());
         return 2;
-    case app::Command::Kind::Batch:
-        std::fprintf(stderr, "lifting-worksheet: not available yet\n");
-        return 2;
+    case app::Command::Kind::Batch: {
+        // No window system: the core application alone.
+        QCoreApplication core(argc, argv);
+        return app::RunBatch(command.files, command.output);
+    }
     case app::Command::Kind::Report:
         return app::RunReportCommand(argc, argv, command.files.constFirst(), command.output);
     case app::Command::Kind::Window:

@@ -1,0 +1,409 @@
+#include "app/batch.h"
+
+#include "lifting/csv.h"
+#include "lifting/job.h"
+#include "lifting/job_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace app {
+namespace {
+
+using lifting::Cell;
+using lifting::CsvRecord;
+using lifting::CsvWriter;
+using lifting::Entry;
+using lifting::kEntryCount;
+
+// The columns added after the input's, each the cell it shows (D, DM and LC
+// are the same at both ends), then the error.
+struct Result {
+    const char* name;
+    Cell cell;
+};
+constexpr std::array<Result, 17> kResults{{
+    {"hm_origin", Cell::HmOrigin},
+    {"hm_destination", Cell::HmDestination},
+    {"vm_origin", Cell::VmOrigin},
+    {"vm_destination", Cell::VmDestination},
+    {"d", Cell::Distance},
+    {"dm", Cell::DmOrigin},
+    {"am_origin", Cell::AmOrigin},
+    {"am_destination", Cell::AmDestination},
+    {"fm_origin", Cell::FmOrigin},
+    {"fm_destination", Cell::FmDestination},
+    {"cm_origin", Cell::CmOrigin},
+    {"cm_destination", Cell::CmDestination},
+    {"lc", Cell::LcOrigin},
+    {"rwl_origin", Cell::RwlOrigin},
+    {"rwl_destination", Cell::RwlDestination},
+    {"li_origin", Cell::LiOrigin},
+    {"li_destination", Cell::LiDestination},
+}};
+constexpr char kErrorColumn[] = "error";
+
+// The columns a CSV input must have: the three options, then the entries.
+constexpr std::array<const char*, 3> kOptionColumns{"units", "duration", "coupling"};
+constexpr std::size_t kRequiredCount = kOptionColumns.size() + kEntryCount;
+
+QByteArray RequiredName(std::size_t i) {
+    if (i < kOptionColumns.size())
+        return kOptionColumns[i];
+    const std::string_view key = lifting::KeyOf(static_cast<Entry>(i - kOptionColumns.size()));
+    return {key.data(), static_cast<qsizetype>(key.size())};
+}
+
+// The details of a job file, as columns of its row.
+constexpr std::array<std::pair<const char*, QString lifting::JobDetails::*>, 5> kDetails{{
+    {"title", &lifting::JobDetails::title},
+    {"task", &lifting::JobDetails::task},
+    {"analyst", &lifting::JobDetails::analyst},
+    {"date", &lifting::JobDetails::date},
+    {"notes", &lifting::JobDetails::notes},
+}};
+
+constexpr char kJobFileSuffix[] = ".liftjob";
+
+// "a, b or c".
+template <typename T, std::size_t N> QString Alternatives(const std::array<T, N>& values) {
+    QString text;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0)
+            text += i + 1 == N ? QStringLiteral(" or ") : QStringLiteral(", ");
+        text += lifting::KeyOf(values[i]);
+    }
+    return text;
+}
+
+// The option a field names, matched without regard to case or surrounding
+// blanks; nothing, with *error saying why, for any other text.
+template <typename T, std::size_t N>
+std::optional<T> Choice(QByteArrayView field, std::optional<T> (*ofKey)(const QString&),
+                        const std::array<T, N>& values, const char* column, QString* error) {
+    const QString text = QString::fromUtf8(field);
+    if (const std::optional<T> value = ofKey(text.trimmed().toLower()))
+        return value;
+    *error = text.trimmed().isEmpty() ? QStringLiteral("%1 is empty; it must be %2")
+                                            .arg(QLatin1String(column), Alternatives(values))
+                                      : QStringLiteral("%1 is \"%2\"; it must be %3")
+                                            .arg(QLatin1String(column), text, Alternatives(values));
+    return std::nullopt;
+}
+
+void EndRow(CsvWriter* out, qsizetype emptyFields, const QString& error) {
+    for (qsizetype i = 0; i < emptyFields; ++i)
+        out->Field(QByteArrayView());
+    out->Field(QStringView(error));
+    out->EndRecord();
+}
+
+void WriteResults(CsvWriter* out, const lifting::Job& job) {
+    const lifting::Shown shown = lifting::Evaluate(job, true);
+    for (const Result& result : kResults)
+        out->Field(QStringView(shown[result.cell]));
+    out->Field(QByteArrayView());
+    out->EndRecord();
+}
+
+class CsvBatch {
+  public:
+    CsvBatch(QIODevice* in, const QString& name, CsvWriter* out, const Say& say, BatchWork work)
+        : reader_(in), name_(name), out_(out), say_(say), work_(work) {}
+
+    BatchStatus Run() {
+        CsvRecord record;
+        if (!reader_.Read(&record)) {
+            say_(reader_.deviceError().isEmpty()
+                     ? QStringLiteral("%1: no header row: the input is empty").arg(name_)
+                     : QStringLiteral("cannot read %1: %2").arg(name_, reader_.deviceError()));
+            return BatchStatus::Failed;
+        }
+        if (!record.error().isEmpty()) {
+            say_(QStringLiteral("%1:%2: the header row is malformed: %3")
+                     .arg(name_)
+                     .arg(record.line())
+                     .arg(record.error()));
+            return BatchStatus::Failed;
+        }
+        if (!MatchHeader(record))
+            return BatchStatus::Failed;
+        if (reader_.hadByteOrderMark())
+            out_->WriteByteOrderMark();
+        for (qsizetype i = 0; i < width_; ++i)
+            out_->Field(record[i]);
+        for (const Result& result : kResults)
+            out_->Field(QByteArrayView(result.name));
+        out_->Field(QByteArrayView(kErrorColumn));
+        out_->EndRecord();
+
+        bool anyFailed = false;
+        while (!out_->failed() && reader_.Read(&record))
+            anyFailed = !Row(record) || anyFailed;
+        if (!reader_.deviceError().isEmpty()) {
+            say_(QStringLiteral("cannot read %1: %2").arg(name_, reader_.deviceError()));
+            return BatchStatus::Failed;
+        }
+        if (!out_->Flush())
+            return BatchStatus::Failed;
+        return anyFailed ? BatchStatus::SomeFailed : BatchStatus::Computed;
+    }
+
+  private:
+    // Finds the required columns, matched without regard to case or
+    // surrounding blanks; says what is missing or given twice.
+    bool MatchHeader(const CsvRecord& header) {
+        width_ = header.size();
+        columns_.fill(-1);
+        for (qsizetype i = 0; i < width_; ++i) {
+            const QByteArray name = header[i].toByteArray().trimmed().toLower();
+            for (std::size_t r = 0; r < kRequiredCount; ++r) {
+                if (name != RequiredName(r))
+                    continue;
+                if (columns_[r] >= 0) {
+                    say_(QStringLiteral("%1: the column %2 is given twice (columns %3 and %4)")
+                             .arg(name_, QLatin1String(name))
+                             .arg(columns_[r] + 1)
+                             .arg(i + 1));
+                    return false;
+                }
+                columns_[r] = i;
+            }
+        }
+        QStringList missing;
+        for (std::size_t r = 0; r < kRequiredCount; ++r) {
+            if (columns_[r] < 0)
+                missing << QString::fromLatin1(RequiredName(r));
+        }
+        if (missing.isEmpty())
+            return true;
+        QString hint;
+        if (width_ == 1 && header[0].contains(';'))
+            hint = QStringLiteral(" (its fields are separated by semicolons; save it with commas)");
+        say_((missing.size() == 1 ? QStringLiteral("%1: the header row has no column %2%3")
+                                  : QStringLiteral("%1: the header row has no columns %2%3"))
+                 .arg(name_, missing.join(QStringLiteral(", ")), hint));
+        return false;
+    }
+
+    // Writes the row; false when it could not be evaluated.
+    bool Row(const CsvRecord& record) {
+        // An empty line is no row of the table.
+        if (record.size() == 1 && record[0].isEmpty() && record.error().isEmpty())
+            return true;
+        for (qsizetype i = 0; i < width_; ++i)
+            out_->Field(i < record.size() ? record[i] : QByteArrayView());
+
+        QString error = record.error();
+        if (error.isEmpty() && record.size() != width_)
+            error = QStringLiteral("the row has %1 fields; the header has %2")
+                        .arg(record.size())
+                        .arg(width_);
+        lifting::Job job;
+        if (error.isEmpty() && work_ == BatchWork::Evaluate && !Blank(record))
+            error = ReadJob(record, &job);
+        if (!error.isEmpty()) {
+            say_(QStringLiteral("%1:%2: %3").arg(name_).arg(record.line()).arg(error));
+            EndRow(out_, kResults.size(), error);
+            return false;
+        }
+        if (work_ == BatchWork::CopyOnly || Blank(record))
+            EndRow(out_, kResults.size(), {});
+        else
+            WriteResults(out_, job);
+        return true;
+    }
+
+    // A spreadsheet's empty row: kept in its place, with no results.
+    static bool Blank(const CsvRecord& record) {
+        for (qsizetype i = 0; i < record.size(); ++i) {
+            if (!record[i].isEmpty())
+                return false;
+        }
+        return true;
+    }
+
+    // The job of a row; what is wrong with it, or nothing.
+    QString ReadJob(const CsvRecord& record, lifting::Job* job) const {
+        auto field = [&](std::size_t r) { return record[columns_[r]]; };
+        QString error;
+        const auto units = Choice(field(0), lifting::UnitsOfKey, kUnits, kOptionColumns[0], &error);
+        if (!units)
+            return error;
+        const auto duration =
+            Choice(field(1), lifting::DurationOfKey, kDurations, kOptionColumns[1], &error);
+        if (!duration)
+            return error;
+        const auto coupling =
+            Choice(field(2), lifting::CouplingOfKey, kCouplings, kOptionColumns[2], &error);
+        if (!coupling)
+            return error;
+        job->units = *units;
+        job->duration = *duration;
+        job->coupling = *coupling;
+        for (std::size_t e = 0; e < kEntryCount; ++e) {
+            const QByteArrayView text = field(kOptionColumns.size() + e);
+            // An empty field is an entry never made.
+            if (text.isEmpty())
+                continue;
+            if (!text.isValidUtf8())
+                return QStringLiteral("%1 is not UTF-8 text")
+                    .arg(QString::fromLatin1(RequiredName(kOptionColumns.size() + e)));
+            (*job)[static_cast<Entry>(e)] = QString::fromUtf8(text);
+        }
+        return {};
+    }
+
+    static constexpr std::array kUnits{lifting::Units::UsCustomary, lifting::Units::Metric};
+    static constexpr std::array kDurations{lifting::Duration::UpToOneHour,
+                                           lifting::Duration::UpToTwoHours,
+                                           lifting::Duration::UpToEightHours};
+    static constexpr std::array kCouplings{lifting::Coupling::Good, lifting::Coupling::Fair,
+                                           lifting::Coupling::Poor};
+
+    lifting::CsvReader reader_;
+    const QString name_;
+    CsvWriter* out_;
+    const Say& say_;
+    const BatchWork work_;
+    qsizetype width_ = 0;
+    std::array<qsizetype, kRequiredCount> columns_{};
+};
+
+// Standard output, or a file replaced only once every row is written, so
+// that a run that fails leaves what was there before.
+class Output {
+  public:
+    bool Open(const QString& path) {
+        if (path.isEmpty() || path == QLatin1String("-")) {
+            name_ = QStringLiteral("standard output");
+            auto file = std::make_unique<QFile>();
+            const bool opened = file->open(stdout, QIODevice::WriteOnly);
+            device_ = std::move(file);
+            return opened;
+        }
+        name_ = path;
+        // A device or a pipe (/dev/null) is written as it is: a file written
+        // beside it and renamed would replace it.
+        if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+            device_ = std::make_unique<QFile>(path);
+            return device_->open(QIODevice::WriteOnly);
+        }
+        auto file = std::make_unique<QSaveFile>(path);
+        save_ = file.get();
+        device_ = std::move(file);
+        return device_->open(QIODevice::WriteOnly);
+    }
+
+    bool Finish() {
+        if (save_ != nullptr)
+            return save_->commit();
+        return device_->flush() && device_->error() == QFileDevice::NoError;
+    }
+
+    QIODevice* device() const { return device_.get(); }
+    const QString& name() const { return name_; }
+    QString error() const { return device_->errorString(); }
+
+  private:
+    QString name_;
+    std::unique_ptr<QFileDevice> device_;
+    QSaveFile* save_ = nullptr;
+};
+
+} // namespace
+
+BatchStatus BatchCsv(QIODevice* in, const QString& name, CsvWriter* out, const Say& say,
+                     BatchWork work) {
+    return CsvBatch(in, name, out, say, work).Run();
+}
+
+BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& say) {
+    out->Field(QByteArrayView("file"));
+    for (const auto& [name, member] : kDetails)
+        out->Field(QByteArrayView(name));
+    for (std::size_t r = 0; r < kRequiredCount; ++r)
+        out->Field(QByteArrayView(RequiredName(r)));
+    for (const Result& result : kResults)
+        out->Field(QByteArrayView(result.name));
+    out->Field(QByteArrayView(kErrorColumn));
+    out->EndRecord();
+
+    bool anyFailed = false;
+    for (const QString& path : files) {
+        out->Field(QStringView(path));
+        QString error;
+        const std::optional<lifting::JobFile> file = lifting::LoadJobFile(path, &error);
+        if (!file) {
+            say(QStringLiteral("%1: %2").arg(path, error));
+            EndRow(out, static_cast<qsizetype>(kDetails.size() + kRequiredCount + kResults.size()),
+                   error);
+            anyFailed = true;
+        } else {
+            for (const auto& [name, member] : kDetails)
+                out->Field(QStringView(file->details.*member));
+            out->Field(QStringView(lifting::KeyOf(file->job.units)));
+            out->Field(QStringView(lifting::KeyOf(file->job.duration)));
+            out->Field(QStringView(lifting::KeyOf(file->job.coupling)));
+            for (std::size_t e = 0; e < kEntryCount; ++e)
+                out->Field(QStringView(file->job[static_cast<Entry>(e)].value_or(QString())));
+            WriteResults(out, file->job);
+        }
+        if (out->failed())
+            return BatchStatus::Failed;
+    }
+    if (!out->Flush())
+        return BatchStatus::Failed;
+    return anyFailed ? BatchStatus::SomeFailed : BatchStatus::Computed;
+}
+
+int RunBatch(const QStringList& files, const QString& output) {
+    const Say say = [](const QString& line) {
+        std::fprintf(stderr, "lifting-worksheet: %s\n", line.toLocal8Bit().constData());
+    };
+    auto isJobFile = [](const QString& file) {
+        return file.endsWith(QLatin1String(kJobFileSuffix), Qt::CaseInsensitive);
+    };
+    const bool jobFiles = std::all_of(files.begin(), files.end(), isJobFile);
+    if (!jobFiles && files.size() > 1) {
+        say(QStringLiteral("--batch reads one CSV file, or job files (%1) only")
+                .arg(QLatin1String(kJobFileSuffix)));
+        return static_cast<int>(BatchStatus::Failed);
+    }
+
+    QFile in;
+    QString inName;
+    if (!jobFiles) {
+        const QString& path = files.front();
+        const bool standardInput = path == QLatin1String("-");
+        inName = standardInput ? QStringLiteral("standard input") : path;
+        in.setFileName(path);
+        if (!(standardInput ? in.open(stdin, QIODevice::ReadOnly) : in.open(QIODevice::ReadOnly))) {
+            say(QStringLiteral("cannot read %1: %2").arg(inName, in.errorString()));
+            return static_cast<int>(BatchStatus::Failed);
+        }
+    }
+    Output out;
+    if (!out.Open(output)) {
+        say(QStringLiteral("cannot write %1: %2").arg(out.name(), out.error()));
+        return static_cast<int>(BatchStatus::Failed);
+    }
+    CsvWriter writer(out.device());
+    const BatchStatus status =
+        jobFiles ? BatchJobFiles(files, &writer, say) : BatchCsv(&in, inName, &writer, say);
+    if (writer.failed() || (status != BatchStatus::Failed && !out.Finish())) {
+        say(QStringLiteral("cannot write %1: %2")
+                .arg(out.name(), writer.failed() ? writer.error() : out.error()));
+        return static_cast<int>(BatchStatus::Failed);
+    }
+    return static_cast<int>(status);
+}
+
+} // namespace app

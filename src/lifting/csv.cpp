@@ -1,0 +1,246 @@
+#include "lifting/csv.h"
+
+#include <QIODevice>
+
+#include <array>
+#include <cstring>
+
+namespace lifting {
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::size_t kByteOrderMarkSize = 3;
+
+// The bytes that make a field need quotes.
+constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> special{};
+    for (unsigned char c : {',', '"', '\r', '\n'})
+        special[c] = true;
+    return special;
+}();
+
+bool NeedsQuotes(QByteArrayView text) {
+    // A field that starts with the mark would lose it as the first field of
+    // an input; inside quotes it stays a field's text.
+    if (text.startsWith(QByteArrayView(kByteOrderMark, kByteOrderMarkSize)))
+        return true;
+    for (const char c : text) {
+        if (kSpecial[static_cast<unsigned char>(c)])
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QByteArrayView CsvRecord::operator[](qsizetype i) const {
+    const auto index = static_cast<std::size_t>(i);
+    const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+    return {data_.data() + begin, static_cast<qsizetype>(ends_[index] - begin)};
+}
+
+CsvReader::CsvReader(QIODevice* device, qsizetype recordLimit)
+    : device_(device), limit_(recordLimit), buffer_(kChunk) {}
+
+bool CsvReader::Fill() {
+    if (finished_)
+        return false;
+    const qint64 read = device_->read(buffer_.data(), static_cast<qint64>(buffer_.size()));
+    if (read <= 0) {
+        finished_ = true;
+        if (read < 0)
+            deviceError_ = device_->errorString();
+        return false;
+    }
+    position_ = 0;
+    end_ = static_cast<std::size_t>(read);
+    return true;
+}
+
+int CsvReader::Next() {
+    if (position_ == end_ && !Fill())
+        return -1;
+    return static_cast<unsigned char>(buffer_[position_++]);
+}
+
+void CsvReader::SkipByteOrderMark() {
+    started_ = true;
+    // A pipe may hand over the first bytes one at a time.
+    while (end_ < kByteOrderMarkSize && !finished_) {
+        const qint64 read =
+            device_->read(buffer_.data() + end_, static_cast<qint64>(kChunk - end_));
+        if (read <= 0) {
+            finished_ = true;
+            if (read < 0)
+                deviceError_ = device_->errorString();
+            break;
+        }
+        end_ += static_cast<std::size_t>(read);
+    }
+    if (end_ >= kByteOrderMarkSize &&
+        std::memcmp(buffer_.data(), kByteOrderMark, kByteOrderMarkSize) == 0) {
+        position_ = kByteOrderMarkSize;
+        byteOrderMark_ = true;
+    }
+}
+
+bool CsvReader::Room(CsvRecord* record) {
+    // Every field counts too, so that a line of commas alone is bounded.
+    if (!overflowed_ &&
+        record->data_.size() + record->ends_.size() < static_cast<std::size_t>(limit_))
+        return true;
+    if (!overflowed_ && record->error_.isEmpty())
+        record->error_ = QStringLiteral("the record is longer than %1 bytes").arg(limit_);
+    overflowed_ = true;
+    return false;
+}
+
+void CsvReader::Append(char c, CsvRecord* record) {
+    if (Room(record))
+        record->data_.push_back(c);
+}
+
+void CsvReader::EndField(CsvRecord* record) {
+    if (Room(record))
+        record->ends_.push_back(record->data_.size());
+}
+
+bool CsvReader::LineBreak(int c) {
+    ++line_;
+    if (c != '\r' || (position_ == end_ && !Fill()) || buffer_[position_] != '\n')
+        return false;
+    ++position_;
+    return true;
+}
+
+bool CsvReader::Read(CsvRecord* record) {
+    if (!started_)
+        SkipByteOrderMark();
+    record->data_.clear();
+    record->ends_.clear();
+    record->error_.clear();
+    overflowed_ = false;
+    auto malformed = [record](const QString& error) {
+        if (record->error_.isEmpty())
+            record->error_ = error;
+    };
+
+    int c = Next();
+    if (c < 0)
+        return false;
+    record->line_ = line_;
+    State state = State::FieldStart;
+    for (;; c = Next()) {
+        if (state == State::Quoted) {
+            if (c == '"') {
+                state = State::QuoteInQuoted;
+            } else if (c < 0) {
+                malformed(
+                    QStringLiteral("a quoted field is not closed before the end of the input"));
+                EndField(record);
+                return deviceError_.isEmpty();
+            } else {
+                Append(static_cast<char>(c), record);
+                if ((c == '\r' || c == '\n') && LineBreak(c))
+                    Append('\n', record);
+            }
+            continue;
+        }
+        if (state == State::QuoteInQuoted) {
+            if (c == '"') {
+                Append('"', record);
+                state = State::Quoted;
+                continue;
+            }
+            if (c >= 0 && c != ',' && c != '\r' && c != '\n') {
+                malformed(QStringLiteral("text follows the closing quote of a field"));
+                Append(static_cast<char>(c), record);
+                state = State::Unquoted;
+                continue;
+            }
+        } else if (state == State::FieldStart && c == '"') {
+            state = State::Quoted;
+            continue;
+        }
+        if (c == ',') {
+            EndField(record);
+            state = State::FieldStart;
+            continue;
+        }
+        if (c < 0 || c == '\r' || c == '\n') {
+            EndField(record);
+            if (c >= 0)
+                LineBreak(c);
+            return deviceError_.isEmpty();
+        }
+        if (c == '"')
+            malformed(QStringLiteral("a quote inside a field that does not start with one"));
+        Append(static_cast<char>(c), record);
+        state = State::Unquoted;
+    }
+}
+
+CsvWriter::CsvWriter(QIODevice* device) : device_(device) {
+    buffer_.reserve(kChunk + 1024);
+}
+
+void CsvWriter::WriteByteOrderMark() {
+    buffer_.append(kByteOrderMark, kByteOrderMarkSize);
+}
+
+void CsvWriter::Separate() {
+    if (recordStarted_)
+        buffer_.push_back(',');
+    recordStarted_ = true;
+}
+
+void CsvWriter::Field(QByteArrayView text) {
+    Separate();
+    if (!NeedsQuotes(text)) {
+        buffer_.append(text.data(), static_cast<std::size_t>(text.size()));
+        return;
+    }
+    buffer_.push_back('"');
+    for (const char c : text) {
+        if (c == '"')
+            buffer_.push_back('"');
+        buffer_.push_back(c);
+    }
+    buffer_.push_back('"');
+}
+
+void CsvWriter::Field(QStringView text) {
+    // The sheet's texts are ASCII without any special byte: copied as they are.
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80 || kSpecial[c.unicode()]) {
+            Field(QByteArrayView(text.toUtf8()));
+            return;
+        }
+    }
+    Separate();
+    for (const QChar c : text)
+        buffer_.push_back(static_cast<char>(c.unicode()));
+}
+
+void CsvWriter::EndRecord() {
+    buffer_.append("\r\n");
+    recordStarted_ = false;
+    if (buffer_.size() >= kChunk)
+        Flush();
+}
+
+bool CsvWriter::Flush() {
+    if (!failed() && !buffer_.empty()) {
+        const auto size = static_cast<qint64>(buffer_.size());
+        if (device_->write(buffer_.data(), size) != size) {
+            error_ = device_->errorString();
+            if (error_.isEmpty())
+                error_ = QStringLiteral("the output took only part of the data");
+        }
+    }
+    buffer_.clear();
+    return !failed();
+}
+
+} // namespace lifting

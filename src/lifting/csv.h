@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <string>
+#include <vector>
+
+class QIODevice;
+
+// Comma-separated values as RFC 4180 has them, streamed a record at a time so
+// that memory stays the same whatever the length of the input. Fields are
+// bytes (UTF-8 as spreadsheets save it); a line ends with CRLF, LF or a lone
+// CR, and a UTF-8 byte order mark at the start is skipped.
+namespace lifting {
+
+// A record longer than this is reported as malformed and its fields dropped,
+// so that a quote never closed cannot pull a whole file into memory.
+inline constexpr qsizetype kCsvRecordLimit = 1024 * 1024;
+
+class CsvRecord {
+  public:
+    qsizetype size() const { return static_cast<qsizetype>(ends_.size()); }
+    QByteArrayView operator[](qsizetype i) const;
+    // The line of the input the record starts on, from 1.
+    qint64 line() const { return line_; }
+    // What is wrong with the record, or empty when it is well formed. The
+    // fields of a malformed record are what could be read of it.
+    const QString& error() const { return error_; }
+
+  private:
+    friend class CsvReader;
+    std::string data_;
+    std::vector<std::size_t> ends_;
+    qint64 line_ = 0;
+    QString error_;
+};
+
+class CsvReader {
+  public:
+    // Reads from device, which must stay open while the reader is used.
+    explicit CsvReader(QIODevice* device, qsizetype recordLimit = kCsvRecordLimit);
+
+    // Reads the next record into *record. False at the end of the input, or
+    // when the device fails (deviceError() says how).
+    bool Read(CsvRecord* record);
+
+    // Whether the input started with a UTF-8 byte order mark; known once the
+    // first record has been read.
+    bool hadByteOrderMark() const { return byteOrderMark_; }
+    const QString& deviceError() const { return deviceError_; }
+
+  private:
+    enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
+
+    // The next byte, or -1 at the end of the input or on a read error.
+    int Next();
+    bool Fill();
+    void SkipByteOrderMark();
+    // Whether the record may take another byte or field; reports it once
+    // when it may not.
+    bool Room(CsvRecord* record);
+    void Append(char c, CsvRecord* record);
+    void EndField(CsvRecord* record);
+    // Counts the line break that c starts; true when it took the LF of a
+    // CRLF along.
+    bool LineBreak(int c);
+
+    QIODevice* device_;
+    qsizetype limit_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t end_ = 0;
+    bool started_ = false;
+    bool finished_ = false;
+    bool byteOrderMark_ = false;
+    qint64 line_ = 1;
+    bool overflowed_ = false;
+    QString deviceError_;
+};
+
+class CsvWriter {
+  public:
+    // Writes to device, which must stay open while the writer is used.
+    explicit CsvWriter(QIODevice* device);
+
+    void WriteByteOrderMark();
+    // Adds a field to the current record, quoted where it has to be.
+    void Field(QByteArrayView text);
+    void Field(QStringView text);
+    // Ends the record with CRLF.
+    void EndRecord();
+    // Writes what is buffered. False when any write failed (error() says how);
+    // a failed writer writes nothing more.
+    bool Flush();
+    bool failed() const { return !error_.isEmpty(); }
+    const QString& error() const { return error_; }
+
+  private:
+    void Separate();
+
+    QIODevice* device_;
+    std::string buffer_;
+    bool recordStarted_ = false;
+    QString error_;
+};
+
+} // namespace lifting
