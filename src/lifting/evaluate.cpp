@@ -135,9 +135,9 @@ class Replay {
         shown_[Cell::LiOrigin] = LiftingIndexText(lavg_, origin);
         shown_[Cell::LiDestination] = LiftingIndexText(lmax_, destination);
         shown_[Cell::WeightOrigin] = WeightText(lavg_);
-        shown_[Cell::RwlUnderWeightOrigin] = RwlText(origin);
+        shown_[Cell::RwlUnderWeightOrigin] = shown_[Cell::RwlOrigin];
         shown_[Cell::WeightDestination] = WeightText(lmax_);
-        shown_[Cell::RwlUnderWeightDestination] = RwlText(destination);
+        shown_[Cell::RwlUnderWeightDestination] = shown_[Cell::RwlDestination];
     }
 
     const Job& job_;

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace lifting {
@@ -86,6 +87,31 @@ Scanned Scan(const QString& text) {
     return s;
 }
 
+// The value of 0.<digits from first> x 10^position where it takes a single
+// rounding: up to 15 significant digits make a whole number that a double
+// holds exactly, and so do the powers of ten up to 10^22, so that one
+// multiplication or division rounds the exact value once, as the reader
+// would. Most typed entries are such numbers; nothing for any other.
+std::optional<double> Exact(const std::string& digits, std::size_t first, long long position) {
+    static constexpr std::array<double, 23> kPowersOfTen{
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr std::size_t kExactDigits = 15;
+    const std::size_t last = digits.find_last_not_of('0');
+    const std::size_t count = last + 1 - first;
+    if (count > kExactDigits)
+        return std::nullopt;
+    double whole = 0;
+    for (std::size_t i = first; i <= last; ++i)
+        whole = whole * 10 + (digits[i] - '0');
+    const long long scale = position - static_cast<long long>(count);
+    const auto maxScale = static_cast<long long>(kPowersOfTen.size()) - 1;
+    if (scale > maxScale || scale < -maxScale)
+        return std::nullopt;
+    return scale >= 0 ? whole * kPowersOfTen[static_cast<std::size_t>(scale)]
+                      : whole / kPowersOfTen[static_cast<std::size_t>(-scale)];
+}
+
 double ToDouble(const Scanned& s) {
     const std::size_t first = s.digits.find_first_not_of('0');
     if (first == std::string::npos)
@@ -98,6 +124,8 @@ double ToDouble(const Scanned& s) {
         return s.negative ? -kMax : kMax;
     if (position < -400)
         return 0.0;
+    if (const std::optional<double> exact = Exact(s.digits, first, position))
+        return s.negative ? -*exact : *exact;
     // Every digit goes to the reader: cutting them short can turn a value
     // just above a half between two doubles into an exact half.
     std::string text = "0.";
@@ -140,7 +168,11 @@ Decimal ToDecimal(double value, int significant) {
     d.digits = text.substr(0, 1);
     if (e > 2)
         d.digits += text.substr(2, e - 2);
-    d.exponent = std::stoi(text.substr(e + 1));
+    // "e-01" or "e+02": the integer reader takes no plus sign.
+    const char* exponent = text.data() + e + 1;
+    std::from_chars(exponent + 1, text.data() + text.size(), d.exponent);
+    if (*exponent == '-')
+        d.exponent = -d.exponent;
     const std::size_t last = d.digits.find_last_not_of('0');
     d.digits.erase(last + 1);
     return d;
