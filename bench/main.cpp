@@ -2,6 +2,7 @@
 // handler, on Qt's offscreen platform. Run without arguments for medians of
 // five repetitions (--benchmark_repetitions overrides that); any other Google
 // Benchmark flag is passed on.
+#include "batch.h"
 #include "handlers.h"
 #include "open.h"
 #include "startup.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(QuietHandler);
+    if (const auto input = bench::BatchChildInput(argc, argv))
+        return bench::RunBatchChild(argc, argv, *input);
     if (const auto window = bench::ChildWindow(argc, argv))
         return bench::RunChild(argc, argv, *window);
 
@@ -52,6 +55,7 @@ int main(int argc, char** argv) {
     bench::RegisterStartUp();
     bench::RegisterHandlers();
     bench::RegisterOpen();
+    bench::RegisterBatch();
     bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -56,33 +56,6 @@ std::unique_ptr<QWidget> Make(Window window) {
     return bare;
 }
 
-// Peak resident set of this process in KiB, or 0 where it cannot be read.
-long PeakResidentKib() {
-#if defined(Q_OS_LINUX)
-    // Linux carries the parent's peak across fork and exec into ru_maxrss;
-    // the high-water mark of the address space is this program's own.
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-#elif defined(Q_OS_UNIX)
-    rusage usage{};
-    if (getrusage(RUSAGE_SELF, &usage) != 0)
-        return 0;
-#ifdef Q_OS_MACOS
-    return usage.ru_maxrss / 1024; // bytes there
-#else
-    return usage.ru_maxrss;
-#endif
-#else
-    return 0;
-#endif
-}
-
 // Construction to first frame, the window made and dropped again in every
 // iteration of one long-lived process.
 void WarmStartUp(benchmark::State& state, Window window) {
@@ -174,6 +147,32 @@ void FreshProcess(benchmark::State& state, Window window) {
 constexpr int kProcessesPerRepetition = 4;
 
 } // namespace
+
+long PeakResidentKib() {
+#if defined(Q_OS_LINUX)
+    // Linux carries the parent's peak across fork and exec into ru_maxrss;
+    // the high-water mark of the address space is this program's own.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+#elif defined(Q_OS_UNIX)
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0)
+        return 0;
+#ifdef Q_OS_MACOS
+    return usage.ru_maxrss / 1024; // bytes there
+#else
+    return usage.ru_maxrss;
+#endif
+#else
+    return 0;
+#endif
+}
 
 void RegisterStartUp() {
     for (Window window : kWindows) {

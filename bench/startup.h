@@ -9,6 +9,9 @@ namespace bench {
 // drawing any text at all costs a fresh process.
 enum class Window { Worksheet, Bare, Captioned };
 
+// Peak resident set of this process in KiB, or 0 where it cannot be read.
+long PeakResidentKib();
+
 // Registers the start-up and process benchmarks, each window side by side.
 void RegisterStartUp();
 

@@ -16,6 +16,8 @@ constexpr double kStartUpRatio = 2.5;
 constexpr double kMemoryRatio = 1.1;
 constexpr double kHandlerMs = 1.0;
 constexpr double kOpenMs = 5.0;
+constexpr double kBatchRowsPerSecond = 200000;
+constexpr double kBatchFloorRatio = 2.0;
 
 template <typename... Args> std::string Printf(const char* format, Args... args) {
     return QString::asprintf(format, args...).toStdString();
@@ -122,6 +124,7 @@ void SummaryReporter::Finalize() {
         out << Printf("  %-40s %10.3f %10.3f   < %.0f ms CPU %s\n", "opening a job and painting it",
                       open->wallMs, open->cpuMs, kOpenMs, Verdict(open->cpuMs < kOpenMs));
     }
+    PrintBatch();
     if (const Figure* fresh = Find("Process/worksheet")) {
         for (const auto& [wall, cpu, what] : {std::tuple{"first_prompt_ms", "first_prompt_cpu_ms",
                                                          "first prompt of a fresh process"},
@@ -132,6 +135,40 @@ void SummaryReporter::Finalize() {
                           ms, Verdict(ms < kHandlerMs));
         }
     }
+}
+
+// The batch against its reading and writing alone, and the command's memory
+// over a short and a long input.
+void SummaryReporter::PrintBatch() {
+    const Figure* batch = Find("Batch/evaluate");
+    const Figure* floor = Find("Batch/io_floor");
+    if (batch == nullptr || floor == nullptr)
+        return;
+    auto rate = [](const Figure& f) {
+        return f.counters.count("rows_per_s") != 0 ? f.counters.at("rows_per_s") : 0.0;
+    };
+    std::ostream& out = GetOutputStream();
+    out << Printf("  %-40s %10s %10s %8s   %s\n", "batch of 100,000 rows", "batch", "floor",
+                  "ratio", "target");
+    const double ratio = batch->cpuMs / floor->cpuMs;
+    out << Printf("  %-40s %10.1f %10.1f %7.2fx   <= %.1fx %s\n", "CPU time (ms)", batch->cpuMs,
+                  floor->cpuMs, ratio, kBatchFloorRatio, Verdict(ratio <= kBatchFloorRatio));
+    out << Printf("  %-40s %10.0f %10.0f %8s   >= %.0f %s\n", "rows a second, one core",
+                  rate(*batch), rate(*floor), "", kBatchRowsPerSecond,
+                  Verdict(rate(*batch) >= kBatchRowsPerSecond));
+    const Figure* shortRun = Find("Batch/command_1000");
+    const Figure* longRun = Find("Batch/command_100000");
+    if (shortRun == nullptr || longRun == nullptr)
+        return;
+    auto peak = [](const Figure& f) {
+        return f.counters.count("peak_rss_MiB") != 0 ? f.counters.at("peak_rss_MiB") : 0.0;
+    };
+    out << Printf("  %-40s %10s %10s %8s\n", "the command, a fresh process", "1,000", "100,000",
+                  "ratio");
+    out << Printf("  %-40s %10.2f %10.2f %7.3fx\n", "peak resident memory (MiB)", peak(*shortRun),
+                  peak(*longRun), peak(*longRun) / peak(*shortRun));
+    out << Printf("  %-40s %10.0f %10.0f\n", "rows a second of CPU, file to /dev/null",
+                  rate(*shortRun), rate(*longRun));
 }
 
 } // namespace bench

@@ -32,6 +32,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     const Figure* Find(const std::string& name) const;
     void PrintRatio(const char* what, const std::string& window, const Value& value, double target,
                     const char* baseline = "bare");
+    void PrintBatch();
 
     std::map<std::string, Figure> figures_;
     std::vector<std::string> handlers_;
