@@ -12,7 +12,7 @@ seconds=${1:-240}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
     -DWORKSHEET_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target val_fuzzer format_fuzzer \
-    job_file_fuzzer
+    job_file_fuzzer csv_fuzzer
 
 run() {
     local target=$1
@@ -28,3 +28,5 @@ run val_fuzzer -dict=fuzz/val.dict -max_len=20000
 run format_fuzzer -max_len=12
 # Job files up to 16 KiB, seeded with a job file as Save writes it.
 run job_file_fuzzer -dict=fuzz/job_file.dict -max_len=16384 fuzz/job_file_seeds
+# Inputs of a few records, past the small record limit the target sets.
+run csv_fuzzer -dict=fuzz/csv.dict -max_len=4096
