@@ -1,0 +1,284 @@
+// The batch command, run as the program it is: without a window system, with
+// the exit statuses and messages a script sees.
+#include "lifting/csv.h"
+#include "lifting/job_file.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int exit = -1;
+    QByteArray out;
+    std::string err;
+};
+
+// The program in dir, with no display and no Qt platform in its environment.
+Outcome Batch(const QTemporaryDir& dir, const QStringList& arguments,
+              const QByteArray& input = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(LIFTING_WORKSHEET),
+                  QStringList{QStringLiteral("--batch")} + arguments);
+    program.write(input);
+    program.closeWriteChannel();
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), program.readAllStandardOutput(),
+            program.readAllStandardError().toStdString()};
+}
+
+void Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The rows of a CSV output, each as its column names give it.
+std::vector<std::map<std::string, std::string>> Rows(const QByteArray& csv) {
+    QBuffer device;
+    device.setData(csv);
+    device.open(QIODevice::ReadOnly);
+    lifting::CsvReader reader(&device);
+    lifting::CsvRecord record;
+    std::vector<std::string> header;
+    std::vector<std::map<std::string, std::string>> rows;
+    while (reader.Read(&record)) {
+        EXPECT_EQ(record.error().toStdString(), "");
+        std::vector<std::string> fields;
+        for (qsizetype i = 0; i < record.size(); ++i)
+            fields.push_back(record[i].toByteArray().toStdString());
+        if (header.empty()) {
+            header = fields;
+            continue;
+        }
+        EXPECT_EQ(fields.size(), header.size()) << "line " << record.line();
+        auto& row = rows.emplace_back();
+        for (std::size_t i = 0; i < fields.size() && i < header.size(); ++i)
+            row[header[i]] = fields[i];
+    }
+    return rows;
+}
+
+const QByteArray kHeader = "name,units,duration,coupling,lavg,lmax,origin_h,origin_v,destination_h,"
+                           "destination_v,origin_a,destination_a,frequency\n";
+
+// The published dish-washer job, and a metric one, worked by hand from the
+// equation with unrounded multipliers:
+// dish washer: HM 10/20; VM 1-0.0075*|44-30| = 0.895, 1-0.0075*|7-30| = 0.8275;
+// D 37, DM 0.82+1.8/37 = 0.8686; AM 1-0.0032*30 = 0.904; FM 0.80 (5 a minute,
+// an hour); CM 1; RWL 51*0.5*0.895*0.8686*0.904*0.80 = 14.34 and with 0.8275
+// 13.26; LI 20/14.34 = 1.39, 20/13.26 = 1.51.
+// metric: HM 25/30, 25/40 = 0.625; VM 1-0.003*|50-75| = 0.925,
+// 1-0.003*|120-75| = 0.865; D 70, DM 0.82+4.5/70 = 0.8843; AM 1, 1-0.0032*45
+// = 0.856; FM 0.88 (1 a minute, two hours); CM fair 0.95 below 75 cm, 1 above;
+// RWL 23*0.8333*0.925*0.8843*0.88*0.95 = 13.11 and 23*0.625*0.865*0.8843*0.856
+// *0.88 = 8.28; LI 10/13.11 = 0.76, 12/8.28 = 1.45.
+const std::map<std::string, std::vector<std::string>> kExpected{
+    {"dish washer",
+     {"0.50", "0.50", "0.90", "0.83", "37", "0.87", "0.90", "0.90", "0.80", "0.80", "1.00", "1.00",
+      "51", "14.3", "13.3", "1.4", "1.5", ""}},
+    {"crate",
+     {"0.83", "0.63", "0.93", "0.87", "70", "0.88", "1.00", "0.86", "0.88", "0.88", "0.95", "1.00",
+      "23", "13.1", "8.3", "0.8", "1.4", ""}},
+};
+// The result columns, in their order.
+const QList<QByteArray> kResults =
+    QByteArray("hm_origin,hm_destination,vm_origin,vm_destination,d,dm,am_origin,am_destination,"
+               "fm_origin,fm_destination,cm_origin,cm_destination,lc,rwl_origin,rwl_destination,"
+               "li_origin,li_destination,error")
+        .split(',');
+constexpr char kJobs[] = "dish washer,us,1,good,20,20,20,44,20,7,30,30,5\n"
+                         "crate,metric,2,fair,10,12,30,50,40,120,0,45,1\n";
+
+void ExpectResults(const std::map<std::string, std::string>& row, const std::string& job) {
+    SCOPED_TRACE(job);
+    const std::vector<std::string>& expected = kExpected.at(job);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(row.at(kResults[i].toStdString()), expected[i]) << kResults[i].constData();
+}
+
+// The dish-washer job as a job file.
+QByteArray DishWasherJobFile() {
+    lifting::JobFile file;
+    file.details.title = QStringLiteral("Dishes");
+    const char* entries[] = {"20", "20", "20", "44", "20", "7", "30", "30", "5"};
+    for (std::size_t i = 0; i < lifting::kEntryCount; ++i)
+        file.job[static_cast<lifting::Entry>(i)] = QString::fromLatin1(entries[i]);
+    return lifting::WriteJobFile(file);
+}
+
+TEST(Batch, WorksTheJobsOfACsvFileAndOfJobFiles) {
+    QTemporaryDir dir;
+    Write(dir, QStringLiteral("jobs.csv"), QByteArray(kHeader) + kJobs);
+    // From a file to a file, and from standard input to standard output.
+    const Outcome toFile =
+        Batch(dir, {QStringLiteral("jobs.csv"), QStringLiteral("-o"), QStringLiteral("out.csv")});
+    EXPECT_EQ(toFile.exit, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    QFile written(dir.filePath(QStringLiteral("out.csv")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const Outcome piped = Batch(dir, {QStringLiteral("-")}, QByteArray(kHeader) + kJobs);
+    EXPECT_EQ(piped.exit, 0) << piped.err;
+    EXPECT_EQ(written.readAll(), piped.out);
+    const auto rows = Rows(piped.out);
+    ASSERT_EQ(rows.size(), 2U);
+    ExpectResults(rows[0], "dish washer");
+    EXPECT_EQ(rows[0].at("name"), "dish washer");
+    ExpectResults(rows[1], "crate");
+
+    Write(dir, QStringLiteral("dish washer.liftjob"), DishWasherJobFile());
+    const Outcome jobs = Batch(dir, {QStringLiteral("dish washer.liftjob")});
+    EXPECT_EQ(jobs.exit, 0) << jobs.err;
+    const auto jobRows = Rows(jobs.out);
+    ASSERT_EQ(jobRows.size(), 1U);
+    EXPECT_EQ(jobRows[0].at("file"), "dish washer.liftjob");
+    EXPECT_EQ(jobRows[0].at("title"), "Dishes");
+    ExpectResults(jobRows[0], "dish washer");
+}
+
+// Columns in any order and case, quoted fields, CRLF and a byte order mark,
+// which the output keeps so that a spreadsheet reads it back as UTF-8.
+TEST(Batch, KeepsQuotedColumnsAndTheByteOrderMark) {
+    QTemporaryDir dir;
+    const QByteArray input =
+        "\xEF\xBB\xBF"
+        "Frequency,LAVG,lmax,Origin_H,origin_v,destination_h,destination_v,"
+        "origin_a,destination_a,\" Coupling \",Units,Duration,\"Job, \"\"quoted\"\"\"\r\n"
+        "5,20,20,20,44,20,7,30,30,Good,US,1,\"dish washer\r\n\xC3\xA0 la \"\"main\"\"\"\r\n";
+    const Outcome run = Batch(dir, {QStringLiteral("-")}, input);
+    EXPECT_EQ(run.exit, 0) << run.err;
+    ASSERT_TRUE(run.out.startsWith("\xEF\xBB\xBF"
+                                   "Frequency,LAVG,"));
+    const auto rows = Rows(run.out);
+    ASSERT_EQ(rows.size(), 1U);
+    EXPECT_EQ(rows[0].at("Job, \"quoted\""), "dish washer\r\n\xC3\xA0 la \"main\"");
+    ExpectResults(rows[0], "dish washer");
+}
+
+struct Failure {
+    const char* what;
+    QStringList arguments;
+    QByteArray input; // written to in.csv and in.liftjob
+    int exit;
+    std::string message; // a line on standard error
+    // With status 1: the rows, the one that failed and its error, if given;
+    // every other row is the dish washer's.
+    std::size_t rows = 0;
+    std::size_t failed = 0;
+    std::string error{};
+};
+
+TEST(Batch, NamesWhatCannotBeReadWithItsStatus) {
+    const QByteArray good = "dish washer,us,1,good,20,20,20,44,20,7,30,30,5\n";
+    const QString in = QStringLiteral("in.csv");
+    const std::string units = "units is \"usa\"; it must be us or metric";
+    const std::string duration = "duration is empty; it must be 1, 2 or 8";
+    const std::string count = "the row has 5 fields; the header has 13";
+    const std::vector<Failure> failures{
+        {"unknown units",
+         {in},
+         kHeader + good + "x,usa,1,good,20,20,20,44,20,7,30,30,5\n" + good,
+         1,
+         "in.csv:3: " + units + "\n",
+         3,
+         1,
+         units},
+        {"empty duration",
+         {in},
+         kHeader + good + "x,US,,good,20,20,20,44,20,7,30,30,5\n" + good,
+         1,
+         "in.csv:3: " + duration + "\n",
+         3,
+         1,
+         duration},
+        {"field count",
+         {in},
+         kHeader + good + "x,us,1,good,20\n" + good,
+         1,
+         "in.csv:3: " + count + "\n",
+         3,
+         1,
+         count},
+        {"never closed",
+         {in},
+         kHeader + good + "\n" + good + "\"x,us",
+         1,
+         "in.csv:5: a quoted field is not closed before the end of the input\n",
+         3,
+         2},
+        {"job files",
+         {QStringLiteral("a.liftjob"), QStringLiteral("in.liftjob")},
+         DishWasherJobFile(),
+         1,
+         "a.liftjob: it cannot be read",
+         2,
+         0},
+        {"no such file", {QStringLiteral("none.csv")}, {}, 2, "cannot read none.csv"},
+        {"empty file", {in}, "", 2, "in.csv: no header row: the input is empty\n"},
+        {"missing column",
+         {in},
+         kHeader.left(kHeader.lastIndexOf(',')) + "\n" + good,
+         2,
+         "in.csv: the header row has no column frequency\n"},
+        {"no folder",
+         {in, QStringLiteral("-o"), QStringLiteral("none/out.csv")},
+         kHeader + good,
+         2,
+         "cannot write none/out.csv"},
+        {"full disk",
+         {in, QStringLiteral("-o"), QStringLiteral("/dev/full")},
+         kHeader + good,
+         2,
+         "cannot write /dev/full: No space left on device\n"},
+    };
+    for (const Failure& f : failures) {
+        SCOPED_TRACE(f.what);
+        QTemporaryDir dir;
+        Write(dir, in, f.input);
+        Write(dir, QStringLiteral("in.liftjob"), f.input);
+        const Outcome run = Batch(dir, f.arguments);
+        EXPECT_EQ(run.exit, f.exit);
+        EXPECT_NE(run.err.find("lifting-worksheet: " + f.message), std::string::npos) << run.err;
+        if (f.exit == 2) {
+            EXPECT_EQ(run.out, "");
+            continue;
+        }
+        // Every row keeps its place; the others are computed.
+        const auto rows = Rows(run.out);
+        ASSERT_EQ(rows.size(), f.rows);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i != f.failed) {
+                ExpectResults(rows[i], "dish washer");
+                continue;
+            }
+            for (qsizetype r = 0; r + 1 < kResults.size(); ++r)
+                EXPECT_EQ(rows[i].at(kResults[r].toStdString()), "") << kResults[r].constData();
+            EXPECT_NE(rows[i].at("error"), "");
+            if (!f.error.empty()) {
+                EXPECT_EQ(rows[i].at("error"), f.error);
+            }
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
