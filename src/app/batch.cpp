@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace app {
 namespace {
@@ -48,7 +49,7 @@ constexpr std::array<Result, 17> kResults{{
     {"li_origin", Cell::LiOrigin},
     {"li_destination", Cell::LiDestination},
 }};
-constexpr char kErrorColumn[] = "error";
+constexpr const char* kErrorColumn = "error";
 
 // The columns a CSV input must have: the three options, then the entries.
 constexpr std::array<const char*, 3> kOptionColumns{"units", "duration", "coupling"};
@@ -70,7 +71,7 @@ constexpr std::array<std::pair<const char*, QString lifting::JobDetails::*>, 5> 
     {"notes", &lifting::JobDetails::notes},
 }};
 
-constexpr char kJobFileSuffix[] = ".liftjob";
+constexpr const char* kJobFileSuffix = ".liftjob";
 
 // "a, b or c".
 template <typename T, std::size_t N> QString Alternatives(const std::array<T, N>& values) {
@@ -98,8 +99,8 @@ std::optional<T> Choice(QByteArrayView field, std::optional<T> (*ofKey)(const QS
     return std::nullopt;
 }
 
-void EndRow(CsvWriter* out, qsizetype emptyFields, const QString& error) {
-    for (qsizetype i = 0; i < emptyFields; ++i)
+void EndRow(CsvWriter* out, std::size_t emptyFields, const QString& error) {
+    for (std::size_t i = 0; i < emptyFields; ++i)
         out->Field(QByteArrayView());
     out->Field(QStringView(error));
     out->EndRecord();
@@ -115,8 +116,8 @@ void WriteResults(CsvWriter* out, const lifting::Job& job) {
 
 class CsvBatch {
   public:
-    CsvBatch(QIODevice* in, const QString& name, CsvWriter* out, const Say& say, BatchWork work)
-        : reader_(in), name_(name), out_(out), say_(say), work_(work) {}
+    CsvBatch(QIODevice* in, QString name, CsvWriter* out, const Say& say, BatchWork work)
+        : reader_(in), name_(std::move(name)), out_(out), say_(say), work_(work) {}
 
     BatchStatus Run() {
         CsvRecord record;
@@ -343,8 +344,7 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
         const std::optional<lifting::JobFile> file = lifting::LoadJobFile(path, &error);
         if (!file) {
             say(QStringLiteral("%1: %2").arg(path, error));
-            EndRow(out, static_cast<qsizetype>(kDetails.size() + kRequiredCount + kResults.size()),
-                   error);
+            EndRow(out, kDetails.size() + kRequiredCount + kResults.size(), error);
             anyFailed = true;
         } else {
             for (const auto& [name, member] : kDetails)

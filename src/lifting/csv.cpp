@@ -4,13 +4,13 @@
 
 #include <array>
 #include <cstring>
+#include <string_view>
 
 namespace lifting {
 namespace {
 
-constexpr std::size_t kChunk = 64 * 1024;
-constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-constexpr std::size_t kByteOrderMarkSize = 3;
+constexpr std::size_t kChunk = std::size_t{64} * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The bytes that make a field need quotes.
 constexpr std::array<bool, 256> kSpecial = [] {
@@ -23,7 +23,7 @@ constexpr std::array<bool, 256> kSpecial = [] {
 bool NeedsQuotes(QByteArrayView text) {
     // A field that starts with the mark would lose it as the first field of
     // an input; inside quotes it stays a field's text.
-    if (text.startsWith(QByteArrayView(kByteOrderMark, kByteOrderMarkSize)))
+    if (text.startsWith(QByteArrayView(kByteOrderMark.data(), kByteOrderMark.size())))
         return true;
     for (const char c : text) {
         if (kSpecial[static_cast<unsigned char>(c)])
@@ -67,7 +67,7 @@ int CsvReader::Next() {
 void CsvReader::SkipByteOrderMark() {
     started_ = true;
     // A pipe may hand over the first bytes one at a time.
-    while (end_ < kByteOrderMarkSize && !finished_) {
+    while (end_ < kByteOrderMark.size() && !finished_) {
         const qint64 read =
             device_->read(buffer_.data() + end_, static_cast<qint64>(kChunk - end_));
         if (read <= 0) {
@@ -78,9 +78,9 @@ void CsvReader::SkipByteOrderMark() {
         }
         end_ += static_cast<std::size_t>(read);
     }
-    if (end_ >= kByteOrderMarkSize &&
-        std::memcmp(buffer_.data(), kByteOrderMark, kByteOrderMarkSize) == 0) {
-        position_ = kByteOrderMarkSize;
+    if (end_ >= kByteOrderMark.size() &&
+        std::memcmp(buffer_.data(), kByteOrderMark.data(), kByteOrderMark.size()) == 0) {
+        position_ = kByteOrderMark.size();
         byteOrderMark_ = true;
     }
 }
@@ -186,7 +186,7 @@ CsvWriter::CsvWriter(QIODevice* device) : device_(device) {
 }
 
 void CsvWriter::WriteByteOrderMark() {
-    buffer_.append(kByteOrderMark, kByteOrderMarkSize);
+    buffer_.append(kByteOrderMark);
 }
 
 void CsvWriter::Separate() {

@@ -17,7 +17,7 @@ namespace lifting {
 
 // A record longer than this is reported as malformed and its fields dropped,
 // so that a quote never closed cannot pull a whole file into memory.
-inline constexpr qsizetype kCsvRecordLimit = 1024 * 1024;
+inline constexpr qsizetype kCsvRecordLimit = qsizetype{1024} * 1024;
 
 class CsvRecord {
   public:
