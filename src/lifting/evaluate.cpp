@@ -20,9 +20,12 @@ class Replay {
         // Start-up shows the load constant; a unit switch clears the other
         // cells, which are still empty here.
         ShowLoadConstant();
-        if (job_.duration != Duration::UpToOneHour)
+        // The option clicks fill FM and CM from the entries made so far
+        // (none); a frequency entry fills FM again, and CALCULATE CM, from
+        // the same state but the entries, so the clicks are left out there.
+        if (job_.duration != Duration::UpToOneHour && !job_[Entry::Frequency])
             RecomputeFrequency();
-        if (job_.coupling != Coupling::Good)
+        if (job_.coupling != Coupling::Good && !calculated)
             ComputeCoupling();
         for (const Entry entry : kEntryOrder) {
             if (const auto& typed = job_[entry])
