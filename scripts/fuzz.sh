@@ -28,5 +28,6 @@ run val_fuzzer -dict=fuzz/val.dict -max_len=20000
 run format_fuzzer -max_len=12
 # Job files up to 16 KiB, seeded with a job file as Save writes it.
 run job_file_fuzzer -dict=fuzz/job_file.dict -max_len=16384 fuzz/job_file_seeds
-# Inputs of a few records, past the small record limit the target sets.
-run csv_fuzzer -dict=fuzz/csv.dict -max_len=4096
+# Inputs of a few records, past the small record limit the target sets, from
+# seeds of evaluated rows (a first byte 1 puts a header before them).
+run csv_fuzzer -dict=fuzz/csv.dict -max_len=4096 fuzz/csv_seeds
