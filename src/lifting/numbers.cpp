@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lifting {
 namespace {
@@ -163,15 +164,16 @@ Decimal ToDecimal(double value, int significant) {
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                       std::chars_format::scientific, significant - 1);
-    const std::string text(buffer.data(), result.ptr);
+    // "d.ddde-01": the digits around the point, then the exponent with its
+    // sign, which the integer reader takes only when it is a minus.
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
-    d.digits = text.substr(0, 1);
+    d.digits.assign(1, text[0]);
     if (e > 2)
-        d.digits += text.substr(2, e - 2);
-    // "e-01" or "e+02": the integer reader takes no plus sign.
-    const char* exponent = text.data() + e + 1;
-    std::from_chars(exponent + 1, text.data() + text.size(), d.exponent);
-    if (*exponent == '-')
+        d.digits.append(text.substr(2, e - 2));
+    std::from_chars(text.data() + e + 2, text.data() + text.size(), d.exponent);
+    if (text[e + 1] == '-')
         d.exponent = -d.exponent;
     const std::size_t last = d.digits.find_last_not_of('0');
     d.digits.erase(last + 1);
