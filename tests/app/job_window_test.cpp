@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -272,6 +273,23 @@ TEST_F(JobWindowTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
     std::signal(SIGXFSZ, signal);
     EXPECT_TRUE(full.contains(QDir::toNativeSeparators(path))) << full.toStdString();
     EXPECT_TRUE(full.contains(QLatin1String("too large"))) << full.toStdString();
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_TRUE(window_.IsModified());
+
+    // A read-only folder: its permissions stop a user, its immutable
+    // attribute root as well.
+    const QString folder = dir_.path();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    const bool immutable =
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
+    const bool locked = !QFile(Path("probe")).open(QIODevice::WriteOnly);
+    const QString refused = locked ? Message([&] { Press("Ctrl+S"); }) : QString();
+    if (immutable)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!locked)
+        GTEST_SKIP() << "no way here to make a folder read-only for this user";
+    EXPECT_TRUE(refused.contains(QDir::toNativeSeparators(path))) << refused.toStdString();
     EXPECT_EQ(Bytes(path), old);
     EXPECT_TRUE(window_.IsModified());
 }
