@@ -1,28 +1,29 @@
 #include "widgets/dialogs.h"
 
-#include <QFontDatabase>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QtMath>
 
-#include <algorithm>
 #include <limits>
 
 namespace widgets {
 namespace {
 
 // Title bars of common window managers set the title in a bold face of about
-// 11 pt, beside an icon and three buttons; below that width they cut it.
-constexpr qreal kTitlePoints = 11;
+// 11 pt, beside an icon and three buttons; below that width they cut it. The
+// widest such face here (DejaVu Sans Bold) runs 1.85 times as wide as the
+// sheet's own bold face, which the window has loaded already: measuring with
+// it costs the first dialog no font of its own.
+constexpr qreal kTitleScale = 1.85;
 constexpr int kTitleBarRoom = 150;
 
-int TitleWidth(const QString& title) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+int TitleWidth(const QWidget& dialog, const QString& title) {
+    QFont font = dialog.font();
     font.setBold(true);
-    font.setPointSizeF(std::max(font.pointSizeF(), kTitlePoints));
-    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
+    return qCeil(QFontMetricsF(font).horizontalAdvance(title) * kTitleScale) + kTitleBarRoom;
 }
 
 } // namespace
@@ -34,7 +35,7 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(message);
     dialog.setTextValue(defaultText);
-    dialog.setMinimumWidth(TitleWidth(title));
+    dialog.setMinimumWidth(TitleWidth(dialog, title));
     // Any text is an entry: lift the line edit's default 32767-character cap.
     if (auto* edit = dialog.findChild<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -53,7 +54,7 @@ void MsgBox(QWidget* parent, const QString& message, const QString& title) {
     // A message box sizes itself to its contents; a spacer across its grid
     // makes the title one of them.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(TitleWidth(title), 0), grid->rowCount(), 0, 1,
+        grid->addItem(new QSpacerItem(TitleWidth(box, title), 0), grid->rowCount(), 0, 1,
                       grid->columnCount());
     box.exec();
 }
