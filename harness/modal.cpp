@@ -1,15 +1,14 @@
 #include "harness/modal.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -97,34 +96,40 @@ std::unique_ptr<Responder> Responder::Handle(std::function<void(QWidget&)> handl
 
 Responder::Responder(Action action, QString text, std::function<void(QWidget&)> handle)
     : action_(action), text_(std::move(text)), handle_(std::move(handle)),
-      seen_(std::make_shared<Modal>()), timer_(new QTimer) {
+      seen_(std::make_shared<Modal>()), armedAt_(QDateTime::currentMSecsSinceEpoch()),
+      context_(std::make_unique<QObject>()) {
     Armed().push_back(this);
-    timer_->setInterval(0);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(timer_, &QTimer::timeout, [this, clock] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || !dialog->isVisible() || !Wants(*dialog)) {
-            if (clock->elapsed() > kGiveUpMs) {
-                timer_->stop();
-                Disarm(this);
-            }
-            return;
-        }
-        timer_->stop();
-        Disarm(this);
-        Respond(*dialog);
-    });
-    timer_->start();
+    // Posted before the call that opens the dialog, so it comes first in the
+    // dialog's loop, before the paint its showing asks for.
+    QMetaObject::invokeMethod(
+        context_.get(), [this] { Look(); }, Qt::QueuedConnection);
 }
 
 Responder::~Responder() {
     Disarm(this);
-    delete timer_;
+}
+
+void Responder::Look() {
+    if (!armed_)
+        return;
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr || !dialog->isVisible() || !Wants(*dialog)) {
+        if (QDateTime::currentMSecsSinceEpoch() - armedAt_ > kGiveUpMs) {
+            armed_ = false;
+            Disarm(this);
+            return;
+        }
+        QMetaObject::invokeMethod(
+            context_.get(), [this] { Look(); }, Qt::QueuedConnection);
+        return;
+    }
+    armed_ = false;
+    Disarm(this);
+    Respond(*dialog);
 }
 
 bool Responder::Wants(QWidget& dialog) const {
-    if (!timer_->isActive())
+    if (!armed_)
         return false;
     switch (action_) {
     case Action::Answer:

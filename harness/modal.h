@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-class QTimer;
+class QObject;
 class QWidget;
 
 // Answers the worksheet's modal dialogs as a user would. The one way the
@@ -32,8 +32,9 @@ Modal Read(QWidget& dialog);
 // Answers the next modal dialog that opens while it lives: a value prompt gets
 // the text typed and OK (or Cancel), a message box its OK. Arm it before the
 // call that opens the dialog; it looks for QApplication::activeModalWidget()
-// on every pass of the event loop, so it answers as soon as the dialog's own
-// loop runs, and handles exactly one dialog.
+// on every pass of the event loop, ahead of the events the dialog's showing
+// posts, so it answers as soon as the dialog's own loop runs and before the
+// dialog paints, and handles exactly one dialog.
 class Responder {
   public:
     enum class Action { Answer, Cancel, Close, CloseMessageBox, Custom };
@@ -58,13 +59,19 @@ class Responder {
 
   private:
     Responder(Action action, QString text, std::function<void(QWidget&)> handle = {});
+    // Looks once, and again on the next pass of the event loop if nothing
+    // was there.
+    void Look();
     void Respond(QWidget& dialog);
 
     Action action_;
     QString text_;
     std::function<void(QWidget&)> handle_;
     std::shared_ptr<Modal> seen_;
-    QTimer* timer_;
+    bool armed_ = true;
+    qint64 armedAt_ = 0;
+    // Owns the pending look, which dies with it.
+    std::unique_ptr<QObject> context_;
 };
 
 // From now on, a modal dialog that opens while no armed responder wants it is
