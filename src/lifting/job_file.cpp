@@ -13,25 +13,26 @@
 namespace lifting {
 namespace {
 
-template <typename T> using Keys = std::array<std::pair<T, const char*>, 3>;
+template <typename T, std::size_t N> using Keys = std::array<std::pair<T, const char*>, N>;
 
-constexpr Keys<Units> kUnits{{{Units::UsCustomary, "us"}, {Units::Metric, "metric"}}};
-constexpr Keys<Duration> kDurations{
+constexpr Keys<Units, 2> kUnits{{{Units::UsCustomary, "us"}, {Units::Metric, "metric"}}};
+constexpr Keys<Duration, 3> kDurations{
     {{Duration::UpToOneHour, "1"}, {Duration::UpToTwoHours, "2"}, {Duration::UpToEightHours, "8"}}};
-constexpr Keys<Coupling> kCouplings{
+constexpr Keys<Coupling, 3> kCouplings{
     {{Coupling::Good, "good"}, {Coupling::Fair, "fair"}, {Coupling::Poor, "poor"}}};
 
-template <typename T> QString Key(const Keys<T>& keys, T value) {
+template <typename T, std::size_t N> QString Key(const Keys<T, N>& keys, T value) {
     for (const auto& [v, key] : keys) {
-        if (key != nullptr && v == value)
+        if (v == value)
             return QString::fromLatin1(key);
     }
     return {};
 }
 
-template <typename T> std::optional<T> ValueOf(const Keys<T>& keys, const QString& key) {
+template <typename T, std::size_t N>
+std::optional<T> ValueOf(const Keys<T, N>& keys, const QString& key) {
     for (const auto& [v, k] : keys) {
-        if (k != nullptr && key == QLatin1String(k))
+        if (key == QLatin1String(k))
             return v;
     }
     return std::nullopt;
@@ -102,8 +103,8 @@ bool Object(const QJsonObject& parent, const QString& key, QJsonObject* object, 
     return true;
 }
 
-template <typename T>
-bool Choice(const QJsonObject& root, const QString& key, const Keys<T>& keys, T* out,
+template <typename T, std::size_t N>
+bool Choice(const QJsonObject& root, const QString& key, const Keys<T, N>& keys, T* out,
             QString* error) {
     std::optional<QString> text;
     if (!OptionalText(root, key, &text, QStringLiteral("the field"), error))
@@ -115,10 +116,8 @@ bool Choice(const QJsonObject& root, const QString& key, const Keys<T>& keys, T*
     const std::optional<T> value = ValueOf(keys, *text);
     if (!value) {
         QStringList allowed;
-        for (const auto& [v, k] : keys) {
-            if (k != nullptr)
-                allowed << QStringLiteral("\"%1\"").arg(QLatin1String(k));
-        }
+        for (const auto& [v, k] : keys)
+            allowed << QStringLiteral("\"%1\"").arg(QLatin1String(k));
         *error = QStringLiteral("\"%1\" is \"%2\", not one of %3")
                      .arg(key, *text, allowed.join(QStringLiteral(", ")));
         return false;

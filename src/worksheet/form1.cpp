@@ -118,6 +118,28 @@ bool Form1::Value(Option option) const {
     return OptionButton(option).isChecked();
 }
 
+namespace {
+
+// The class of the first selected option of the group, by its place there.
+template <typename Class, typename Options, typename IsSelected>
+std::optional<Class> Selected(const Options& options, IsSelected selected) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (selected(options[i]))
+            return static_cast<Class>(i);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<lifting::Duration> Form1::SelectedDuration() const {
+    return Selected<lifting::Duration>(kDurationOptions, [this](Option o) { return Value(o); });
+}
+
+std::optional<lifting::Coupling> Form1::SelectedCoupling() const {
+    return Selected<lifting::Coupling>(kCouplingOptions, [this](Option o) { return Value(o); });
+}
+
 lifting::Units Form1::RuleUnits() const {
     return IsUsCustomary() ? lifting::Units::UsCustomary : lifting::Units::Metric;
 }

@@ -5,6 +5,7 @@
 
 #include "lifting/job.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -136,6 +137,13 @@ class Form1 : public QWidget {
         kUsCustomary = 9,
         kMetric = 10,
     };
+    // The option of each duration and each coupling class, in the classes'
+    // order.
+    static constexpr std::array kDurationOptions{kUpToOneHour, kUpToTwoHours, kUpToEightHours};
+    static constexpr std::array kCouplingOptions{kGood, kFair, kPoor};
+    // The class whose option is selected, if any is.
+    std::optional<lifting::Duration> SelectedDuration() const;
+    std::optional<lifting::Coupling> SelectedCoupling() const;
 
     // Tells the user of a run-time error that stopped an event.
     void Report(const lifting::RunTimeError& error);

@@ -38,16 +38,7 @@ void Form1::RecomputeFrequencyMultiplier() {
 void Form1::SelectFrequencyMultipliers(double rate, double originV, double destinationV) {
     if (!IsUsCustomary() && !IsMetric())
         return;
-    std::optional<lifting::Duration> duration;
-    for (const auto& [option, value] :
-         {std::pair{kUpToOneHour, lifting::Duration::UpToOneHour},
-          std::pair{kUpToTwoHours, lifting::Duration::UpToTwoHours},
-          std::pair{kUpToEightHours, lifting::Duration::UpToEightHours}}) {
-        if (Value(option)) {
-            duration = value;
-            break;
-        }
-    }
+    const std::optional<lifting::Duration> duration = SelectedDuration();
     if (!duration) {
         fMvardo = 0.0f;
         fMvardd = 0.0f;

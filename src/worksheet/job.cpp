@@ -30,19 +30,8 @@ constexpr std::array<Form1::Procedure, lifting::kEntryCount> kEntryProcedures{
 lifting::Job Form1::EnteredJob() const {
     lifting::Job job = entered_;
     job.units = RuleUnits();
-    for (const auto& [option, duration] :
-         {std::pair{kUpToOneHour, lifting::Duration::UpToOneHour},
-          std::pair{kUpToTwoHours, lifting::Duration::UpToTwoHours},
-          std::pair{kUpToEightHours, lifting::Duration::UpToEightHours}}) {
-        if (Value(option))
-            job.duration = duration;
-    }
-    for (const auto& [option, coupling] :
-         {std::pair{kGood, lifting::Coupling::Good}, std::pair{kFair, lifting::Coupling::Fair},
-          std::pair{kPoor, lifting::Coupling::Poor}}) {
-        if (Value(option))
-            job.coupling = coupling;
-    }
+    job.duration = SelectedDuration().value_or(job.duration);
+    job.coupling = SelectedCoupling().value_or(job.coupling);
     return job;
 }
 
@@ -91,9 +80,9 @@ void Form1::EnterJob(const lifting::Job& job, bool calculated) {
     if (job.units != startUp.units)
         click(kMetric);
     if (job.duration != startUp.duration)
-        click(job.duration == lifting::Duration::UpToTwoHours ? kUpToTwoHours : kUpToEightHours);
+        click(kDurationOptions[static_cast<std::size_t>(job.duration)]);
     if (job.coupling != startUp.coupling)
-        click(job.coupling == lifting::Coupling::Fair ? kFair : kPoor);
+        click(kCouplingOptions[static_cast<std::size_t>(job.coupling)]);
     for (const Entry entry : lifting::kEntryOrder) {
         if (const auto& typed = job[entry]) {
             scripted_ = *typed;

@@ -31,16 +31,10 @@ void Form1::ComputeCouplingMultiplier() {
     const double vd = lifting::Val(myvalueHDV);
     // A Fair coupling needs a unit system for its threshold.
     const bool haveUnits = IsUsCustomary() || IsMetric();
-    for (const auto& [option, coupling] :
-         {std::pair{kGood, lifting::Coupling::Good}, std::pair{kFair, lifting::Coupling::Fair},
-          std::pair{kPoor, lifting::Coupling::Poor}}) {
-        if (!Value(option))
-            continue;
-        if (coupling == lifting::Coupling::Fair && !haveUnits)
-            continue;
-        cmvaro = lifting::CouplingMultiplier(coupling, vo, RuleUnits());
-        cmvard = lifting::CouplingMultiplier(coupling, vd, RuleUnits());
-        break;
+    const std::optional<lifting::Coupling> coupling = SelectedCoupling();
+    if (coupling && (*coupling != lifting::Coupling::Fair || haveUnits)) {
+        cmvaro = lifting::CouplingMultiplier(*coupling, vo, RuleUnits());
+        cmvard = lifting::CouplingMultiplier(*coupling, vd, RuleUnits());
     }
     Picture(Cell::CmOrigin).Cls();
     Picture(Cell::CmDestination).Cls();
