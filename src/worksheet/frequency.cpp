@@ -4,7 +4,6 @@
 #include "lifting/numbers.h"
 #include "worksheet/prompt.h"
 
-#include <array>
 #include <optional>
 
 namespace {
