@@ -89,6 +89,17 @@ template <typename T, std::size_t N> QString Alternatives(const std::array<T, N>
 template <typename T, std::size_t N>
 std::optional<T> Choice(QByteArrayView field, std::optional<T> (*ofKey)(const QString&),
                         const std::array<T, N>& values, const char* column, QString* error) {
+    // Most fields are one of the keys, often as written: matched without
+    // building a text.
+    for (const T value : values) {
+        if (QLatin1StringView(field) == lifting::KeyOf(value))
+            return value;
+    }
+    const QLatin1StringView trimmed(field.trimmed());
+    for (const T value : values) {
+        if (trimmed.compare(lifting::KeyOf(value), Qt::CaseInsensitive) == 0)
+            return value;
+    }
     const QString text = QString::fromUtf8(field);
     if (const std::optional<T> value = ofKey(text.trimmed().toLower()))
         return value;
@@ -99,6 +110,10 @@ std::optional<T> Choice(QByteArrayView field, std::optional<T> (*ofKey)(const QS
     return std::nullopt;
 }
 
+QByteArrayView Bytes(QLatin1StringView text) {
+    return {text.data(), text.size()};
+}
+
 void EndRow(CsvWriter* out, std::size_t emptyFields, const QString& error) {
     for (std::size_t i = 0; i < emptyFields; ++i)
         out->Field(QByteArrayView());
@@ -106,10 +121,24 @@ void EndRow(CsvWriter* out, std::size_t emptyFields, const QString& error) {
     out->EndRecord();
 }
 
-void WriteResults(CsvWriter* out, const lifting::Job& job) {
-    const lifting::Shown shown = lifting::Evaluate(job, true);
-    for (const Result& result : kResults)
-        out->Field(QStringView(shown[result.cell]));
+// Writes each result cell's text as the sheet shows it.
+void WriteResults(CsvWriter* out, const lifting::Sheet& sheet, lifting::FigureTexts* texts) {
+    using Kind = lifting::Content::Kind;
+    for (const Result& result : kResults) {
+        const lifting::Content& content = sheet[result.cell];
+        switch (content.kind) {
+        case Kind::Number:
+            out->Field(QByteArrayView(texts->Text(content.number)));
+            break;
+        case Kind::NoLiftingIndex:
+            out->Field(QByteArrayView(lifting::kNoLiftingIndex));
+            break;
+        case Kind::Empty:
+        case Kind::Typed: // no result cell shows an entry as typed
+            out->Field(QByteArrayView());
+            break;
+        }
+    }
     out->Field(QByteArrayView());
     out->EndRecord();
 }
@@ -207,7 +236,7 @@ class CsvBatch {
             error = QStringLiteral("the row has %1 fields; the header has %2")
                         .arg(record.size())
                         .arg(width_);
-        lifting::Job job;
+        lifting::JobNumbers job;
         if (error.isEmpty() && work_ == BatchWork::Evaluate && !Blank(record))
             error = ReadJob(record, &job);
         if (!error.isEmpty()) {
@@ -218,7 +247,7 @@ class CsvBatch {
         if (work_ == BatchWork::CopyOnly || Blank(record))
             EndRow(out_, kResults.size(), {});
         else
-            WriteResults(out_, job);
+            WriteResults(out_, lifting::Solve(job), &texts_);
         return true;
     }
 
@@ -232,7 +261,7 @@ class CsvBatch {
     }
 
     // The job of a row; what is wrong with it, or nothing.
-    QString ReadJob(const CsvRecord& record, lifting::Job* job) const {
+    QString ReadJob(const CsvRecord& record, lifting::JobNumbers* job) const {
         auto field = [&](std::size_t r) { return record[columns_[r]]; };
         QString error;
         const auto units = Choice(field(0), lifting::UnitsOfKey, kUnits, kOptionColumns[0], &error);
@@ -257,7 +286,7 @@ class CsvBatch {
             if (!text.isValidUtf8())
                 return QStringLiteral("%1 is not UTF-8 text")
                     .arg(QString::fromLatin1(RequiredName(kOptionColumns.size() + e)));
-            (*job)[static_cast<Entry>(e)] = QString::fromUtf8(text);
+            (*job)[static_cast<Entry>(e)] = lifting::Val(QLatin1StringView(text));
         }
         return {};
     }
@@ -276,6 +305,7 @@ class CsvBatch {
     const BatchWork work_;
     qsizetype width_ = 0;
     std::array<qsizetype, kRequiredCount> columns_{};
+    lifting::FigureTexts texts_;
 };
 
 // Standard output, or a file replaced only once every row is written, so
@@ -338,6 +368,7 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
     out->EndRecord();
 
     bool anyFailed = false;
+    lifting::FigureTexts texts;
     for (const QString& path : files) {
         out->Field(QStringView(path));
         QString error;
@@ -349,12 +380,12 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
         } else {
             for (const auto& [name, member] : kDetails)
                 out->Field(QStringView(file->details.*member));
-            out->Field(QStringView(lifting::KeyOf(file->job.units)));
-            out->Field(QStringView(lifting::KeyOf(file->job.duration)));
-            out->Field(QStringView(lifting::KeyOf(file->job.coupling)));
+            out->Field(Bytes(lifting::KeyOf(file->job.units)));
+            out->Field(Bytes(lifting::KeyOf(file->job.duration)));
+            out->Field(Bytes(lifting::KeyOf(file->job.coupling)));
             for (std::size_t e = 0; e < kEntryCount; ++e)
                 out->Field(QStringView(file->job[static_cast<Entry>(e)].value_or(QString())));
-            WriteResults(out, file->job);
+            WriteResults(out, lifting::Solve(lifting::NumbersOf(file->job)), &texts);
         }
         if (out->failed())
             return BatchStatus::Failed;

@@ -239,7 +239,7 @@ Reading Read(const End& end) {
     const QString& shown = end.shownIndex;
     if (shown.isEmpty())
         return {Risk::None, QStringLiteral("no lifting index: the job was not calculated.")};
-    const std::optional<float> index = lifting::LiftingIndex(end.weight, end.rwl);
+    const std::optional<float> index = lifting::LiftingIndex(lifting::Val(end.weight), end.rwl);
     if (!index)
         return {Risk::None, QStringLiteral("%1: no lifting index can be given. The RWL is 0 or "
                                            "less: an entry lies outside the equation's limits, "

@@ -10,13 +10,21 @@ constexpr std::array<std::string_view, kEntryCount> kKeys{
     "destination_v", "origin_a", "destination_a", "frequency",
 };
 
+Content TypedContent(Entry entry) {
+    return {Content::Kind::Typed, entry, {}};
+}
+
+Content NumberContent(const Figure& figure) {
+    return {Content::Kind::Number, Entry::LoadAvg, figure};
+}
+
 // The worksheet's state and cells while a job is entered, changed as the
 // window's procedures change them.
 class Replay {
   public:
-    explicit Replay(const Job& job) : job_(job), u_(job.units) {}
+    Replay(const JobNumbers& job, Sheet* sheet) : job_(job), u_(job.units), sheet_(*sheet) {}
 
-    Shown Run(bool calculated) {
+    void Run(bool calculated) {
         // Start-up shows the load constant; a unit switch clears the other
         // cells, which are still empty here.
         ShowLoadConstant();
@@ -28,7 +36,7 @@ class Replay {
         if (job_.coupling != Coupling::Good && !calculated)
             ComputeCoupling();
         for (const Entry entry : kEntryOrder) {
-            if (const auto& typed = job_[entry])
+            if (const std::optional<double>& typed = job_[entry])
                 Enter(entry, *typed);
         }
         if (calculated) {
@@ -37,116 +45,113 @@ class Replay {
             ComputeCoupling();
             ComputeRwl();
         }
-        return shown_;
     }
 
   private:
-    void Enter(Entry entry, const QString& text) {
+    void Enter(Entry entry, double typed) {
         switch (entry) {
         case Entry::LoadAvg:
-            lavg_ = text;
-            shown_[Cell::LoadAvg] = text;
+            lavg_ = typed;
+            sheet_[Cell::LoadAvg] = TypedContent(entry);
             break;
         case Entry::LoadMax:
-            lmax_ = text;
-            shown_[Cell::LoadMax] = text;
+            lmax_ = typed;
+            sheet_[Cell::LoadMax] = TypedContent(entry);
             break;
         case Entry::OriginH:
-            hmO_ = EnterH(text, Cell::OriginH, Cell::HmOrigin);
+            hmO_ = Show(entry, Cell::HmOrigin, ReadHorizontal(typed, u_).hm);
             break;
         case Entry::DestinationH:
-            hmD_ = EnterH(text, Cell::DestinationH, Cell::HmDestination);
+            hmD_ = Show(entry, Cell::HmDestination, ReadHorizontal(typed, u_).hm);
             break;
         case Entry::OriginV:
-            vO_ = text;
-            vmO_ = EnterV(text, Cell::OriginV, Cell::VmOrigin);
+            vO_ = typed;
+            vmO_ = Show(entry, Cell::VmOrigin, ReadVertical(typed, u_).vm);
             break;
         case Entry::DestinationV:
-            vD_ = text;
-            vmD_ = EnterV(text, Cell::DestinationV, Cell::VmDestination);
+            vD_ = typed;
+            vmD_ = Show(entry, Cell::VmDestination, ReadVertical(typed, u_).vm);
             break;
         case Entry::OriginA:
-            amO_ = EnterA(text, Cell::OriginA, Cell::AmOrigin);
+            amO_ = Show(entry, Cell::AmOrigin, ReadAngle(typed));
             break;
         case Entry::DestinationA:
-            amD_ = EnterA(text, Cell::DestinationA, Cell::AmDestination);
+            amD_ = Show(entry, Cell::AmDestination, ReadAngle(typed));
             break;
         case Entry::Frequency:
-            frequency_ = text;
-            shown_[Cell::Frequency] = FrequencyText(Val(text));
+            frequency_ = typed;
+            sheet_[Cell::Frequency] = NumberContent(FrequencyFigure(typed));
             RecomputeFrequency();
             break;
         }
     }
 
-    float EnterH(const QString& text, Cell value, Cell multiplier) {
-        shown_[value] = text;
-        const float hm = ReadHorizontal(text, u_).hm;
-        shown_[multiplier] = MultiplierText(hm);
-        return hm;
-    }
-
-    float EnterV(const QString& text, Cell value, Cell multiplier) {
-        shown_[value] = text;
-        const float vm = ReadVertical(text, u_).vm;
-        shown_[multiplier] = MultiplierText(vm);
-        return vm;
-    }
-
-    float EnterA(const QString& text, Cell value, Cell multiplier) {
-        shown_[value] = text;
-        const float am = ReadAngle(text);
-        shown_[multiplier] = MultiplierText(am);
-        return am;
+    // Shows an entry as typed and the multiplier it gives, and returns that.
+    float Show(Entry entry, Cell multiplierCell, float multiplier) {
+        sheet_[kEntryCells[static_cast<std::size_t>(entry)]] = TypedContent(entry);
+        sheet_[multiplierCell] = NumberContent(MultiplierFigure(multiplier));
+        return multiplier;
     }
 
     void RecomputeFrequency() {
-        const FrequencyResult fm =
-            SelectFrequency(Val(frequency_), Val(vO_), Val(vD_), u_, job_.duration);
+        const FrequencyResult fm = SelectFrequency(frequency_, vO_, vD_, u_, job_.duration);
         fmO_ = fm.origin;
         fmD_ = fm.destination;
-        shown_[Cell::FmOrigin] = FrequencyMultiplierText(fmO_);
-        shown_[Cell::FmDestination] = FrequencyMultiplierText(fmD_);
+        sheet_[Cell::FmOrigin] = NumberContent(MultiplierFigure(fmO_));
+        sheet_[Cell::FmDestination] = NumberContent(MultiplierFigure(fmD_));
     }
 
     void ShowLoadConstant() {
-        shown_[Cell::LcOrigin] = LoadConstantText(u_);
-        shown_[Cell::LcDestination] = LoadConstantText(u_);
+        sheet_[Cell::LcOrigin] = NumberContent(LoadConstantFigure(u_));
+        sheet_[Cell::LcDestination] = NumberContent(LoadConstantFigure(u_));
     }
 
     void ComputeDistance() {
         const DistanceResult d = ReadDistance(vO_, vD_, u_);
         dm_ = d.dm;
-        shown_[Cell::Distance] = DistanceText(d.d);
-        shown_[Cell::DmOrigin] = MultiplierText(dm_);
-        shown_[Cell::DmDestination] = MultiplierText(dm_);
+        sheet_[Cell::Distance] = NumberContent(DistanceFigure(d.d));
+        sheet_[Cell::DmOrigin] = NumberContent(MultiplierFigure(dm_));
+        sheet_[Cell::DmDestination] = NumberContent(MultiplierFigure(dm_));
     }
 
     void ComputeCoupling() {
-        cmO_ = CouplingMultiplier(job_.coupling, Val(vO_), u_);
-        cmD_ = CouplingMultiplier(job_.coupling, Val(vD_), u_);
-        shown_[Cell::CmOrigin] = MultiplierText(cmO_);
-        shown_[Cell::CmDestination] = MultiplierText(cmD_);
+        cmO_ = CouplingMultiplier(job_.coupling, vO_, u_);
+        cmD_ = CouplingMultiplier(job_.coupling, vD_, u_);
+        sheet_[Cell::CmOrigin] = NumberContent(MultiplierFigure(cmO_));
+        sheet_[Cell::CmDestination] = NumberContent(MultiplierFigure(cmD_));
     }
 
     void ComputeRwl() {
         const std::int16_t lc = SystemOf(u_).loadConstant;
         const float origin = Rwl(lc, {hmO_, vmO_, dm_, amO_, fmO_, cmO_});
         const float destination = Rwl(lc, {hmD_, vmD_, dm_, amD_, fmD_, cmD_});
-        shown_[Cell::RwlOrigin] = RwlText(origin);
-        shown_[Cell::RwlDestination] = RwlText(destination);
-        shown_[Cell::LiOrigin] = LiftingIndexText(lavg_, origin);
-        shown_[Cell::LiDestination] = LiftingIndexText(lmax_, destination);
-        shown_[Cell::WeightOrigin] = WeightText(lavg_);
-        shown_[Cell::RwlUnderWeightOrigin] = shown_[Cell::RwlOrigin];
-        shown_[Cell::WeightDestination] = WeightText(lmax_);
-        shown_[Cell::RwlUnderWeightDestination] = shown_[Cell::RwlDestination];
+        sheet_[Cell::RwlOrigin] = NumberContent(RwlFigure(origin));
+        sheet_[Cell::RwlDestination] = NumberContent(RwlFigure(destination));
+        sheet_[Cell::LiOrigin] = IndexContent(lavg_, origin);
+        sheet_[Cell::LiDestination] = IndexContent(lmax_, destination);
+        sheet_[Cell::WeightOrigin] = NumberContent(WeightFigure(lavg_));
+        sheet_[Cell::RwlUnderWeightOrigin] = sheet_[Cell::RwlOrigin];
+        sheet_[Cell::WeightDestination] = NumberContent(WeightFigure(lmax_));
+        sheet_[Cell::RwlUnderWeightDestination] = sheet_[Cell::RwlDestination];
     }
 
-    const Job& job_;
+    static Content IndexContent(double weight, float rwl) {
+        const std::optional<float> index = LiftingIndex(weight, rwl);
+        return index ? NumberContent(LiftingIndexFigure(*index))
+                     : Content{Content::Kind::NoLiftingIndex, Entry::LoadAvg, {}};
+    }
+
+    // The cell that shows each entry as typed, by Entry.
+    static constexpr std::array<Cell, kEntryCount> kEntryCells{
+        Cell::LoadAvg,      Cell::LoadMax, Cell::OriginH,      Cell::OriginV,   Cell::DestinationH,
+        Cell::DestinationV, Cell::OriginA, Cell::DestinationA, Cell::Frequency,
+    };
+
+    const JobNumbers& job_;
     const Units u_;
-    Shown shown_;
-    QString lavg_, lmax_, vO_, vD_, frequency_;
+    Sheet& sheet_;
+    // What the entries read as; 0 before they are made.
+    double lavg_ = 0, lmax_ = 0, vO_ = 0, vD_ = 0, frequency_ = 0;
     float hmO_ = 0, hmD_ = 0, vmO_ = 0, vmD_ = 0, dm_ = 0, amO_ = 0, amD_ = 0;
     float fmO_ = 0, fmD_ = 0, cmO_ = 0, cmD_ = 0;
 };
@@ -169,8 +174,42 @@ QString CellName(Cell cell) {
     return QStringLiteral("Picture%1").arg(static_cast<int>(cell));
 }
 
+JobNumbers NumbersOf(const Job& job) {
+    JobNumbers numbers{job.units, job.duration, job.coupling, {}};
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        if (const std::optional<QString>& typed = job.entries[i])
+            numbers.entries[i] = Val(*typed);
+    }
+    return numbers;
+}
+
+Sheet Solve(const JobNumbers& job, bool calculated) {
+    Sheet sheet;
+    Replay(job, &sheet).Run(calculated);
+    return sheet;
+}
+
 Shown Evaluate(const Job& job, bool calculated) {
-    return Replay(job).Run(calculated);
+    const Sheet sheet = Solve(NumbersOf(job), calculated);
+    Shown shown;
+    for (int number = 1; number <= kCellCount; ++number) {
+        const Cell cell = CellAt(number);
+        const Content& content = sheet[cell];
+        switch (content.kind) {
+        case Content::Kind::Empty:
+            break;
+        case Content::Kind::Typed:
+            shown[cell] = job[content.typed].value_or(QString());
+            break;
+        case Content::Kind::Number:
+            shown[cell] = Format(content.number);
+            break;
+        case Content::Kind::NoLiftingIndex:
+            shown[cell] = QString::fromLatin1(kNoLiftingIndex);
+            break;
+        }
+    }
+    return shown;
 }
 
 } // namespace lifting

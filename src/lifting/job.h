@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -88,17 +89,44 @@ struct Job {
     bool operator==(const Job&) const = default;
 };
 
-// What the 32 cells show.
-class Shown {
+// A job as the rules see it: its options, and the number each entry's text
+// reads as (Val), or nothing where the entry was never made.
+struct JobNumbers {
+    Units units = Units::UsCustomary;
+    Duration duration = Duration::UpToOneHour;
+    Coupling coupling = Coupling::Good;
+    std::array<std::optional<double>, kEntryCount> entries;
+
+    std::optional<double>& operator[](Entry e) { return entries[static_cast<std::size_t>(e)]; }
+    const std::optional<double>& operator[](Entry e) const {
+        return entries[static_cast<std::size_t>(e)];
+    }
+};
+JobNumbers NumbersOf(const Job& job);
+
+// What a cell shows before it becomes text.
+struct Content {
+    enum class Kind : std::uint8_t { Empty, Typed, Number, NoLiftingIndex };
+    Kind kind = Kind::Empty;
+    Entry typed = Entry::LoadAvg; // the entry whose text it shows, when Typed
+    Figure number;                // when a Number
+};
+
+// Something for each of the 32 cells.
+template <typename T> class Cells {
   public:
-    QString& operator[](Cell c) { return texts_[Index(c)]; }
-    const QString& operator[](Cell c) const { return texts_[Index(c)]; }
-    bool operator==(const Shown&) const = default;
+    T& operator[](Cell c) { return items_[Index(c)]; }
+    const T& operator[](Cell c) const { return items_[Index(c)]; }
+    bool operator==(const Cells&) const = default;
 
   private:
     static std::size_t Index(Cell c) { return static_cast<std::size_t>(c) - 1; }
-    std::array<QString, kCellCount> texts_;
+    std::array<T, kCellCount> items_;
 };
+
+// What the 32 cells show.
+using Shown = Cells<QString>;
+using Sheet = Cells<Content>;
 
 // The order in which a job is entered into a window just started: the unit,
 // duration and coupling options (each clicked only where it differs from the
@@ -113,5 +141,8 @@ inline constexpr std::array kEntryOrder{
 // a window just started in the order above, then, where calculated,
 // CALCULATE is pressed.
 Shown Evaluate(const Job& job, bool calculated = true);
+// The same before the cells become texts, so that a batch of jobs writes
+// them without building a text for every cell.
+Sheet Solve(const JobNumbers& job, bool calculated = true);
 
 } // namespace lifting

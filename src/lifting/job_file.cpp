@@ -21,10 +21,10 @@ constexpr Keys<Duration, 3> kDurations{
 constexpr Keys<Coupling, 3> kCouplings{
     {{Coupling::Good, "good"}, {Coupling::Fair, "fair"}, {Coupling::Poor, "poor"}}};
 
-template <typename T, std::size_t N> QString Key(const Keys<T, N>& keys, T value) {
+template <typename T, std::size_t N> QLatin1StringView Key(const Keys<T, N>& keys, T value) {
     for (const auto& [v, key] : keys) {
         if (v == value)
-            return QString::fromLatin1(key);
+            return QLatin1StringView(key);
     }
     return {};
 }
@@ -128,13 +128,13 @@ bool Choice(const QJsonObject& root, const QString& key, const Keys<T, N>& keys,
 
 } // namespace
 
-QString KeyOf(Units units) {
+QLatin1StringView KeyOf(Units units) {
     return Key(kUnits, units);
 }
-QString KeyOf(Duration duration) {
+QLatin1StringView KeyOf(Duration duration) {
     return Key(kDurations, duration);
 }
-QString KeyOf(Coupling coupling) {
+QLatin1StringView KeyOf(Coupling coupling) {
     return Key(kCouplings, coupling);
 }
 std::optional<Units> UnitsOfKey(const QString& key) {

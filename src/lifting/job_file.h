@@ -37,9 +37,9 @@ struct JobFile {
 
 // The values of the option fields, as files and CSV columns write them:
 // "us" or "metric", "1", "2" or "8" (hours), "good", "fair" or "poor".
-QString KeyOf(Units units);
-QString KeyOf(Duration duration);
-QString KeyOf(Coupling coupling);
+QLatin1StringView KeyOf(Units units);
+QLatin1StringView KeyOf(Duration duration);
+QLatin1StringView KeyOf(Coupling coupling);
 std::optional<Units> UnitsOfKey(const QString& key);
 std::optional<Duration> DurationOfKey(const QString& key);
 std::optional<Coupling> CouplingOfKey(const QString& key);

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,11 +23,19 @@ constexpr double kSingleOverflow = 0x1.ffffffp+127;
 constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
 
-bool IsBlank(QChar c) {
+// The code of the i-th character of a text, of either kind.
+char16_t At(const QString& text, qsizetype i) {
+    return text[i].unicode();
+}
+char16_t At(QLatin1StringView text, qsizetype i) {
+    return static_cast<unsigned char>(text[i].toLatin1());
+}
+
+bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
-bool IsDigit(QChar c) {
+bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
@@ -34,50 +44,74 @@ bool IsDigit(QChar c) {
 struct Scanned {
     bool found = false;
     bool negative = false;
-    std::string digits; // integer and fraction digits, without the point
-    qsizetype integerDigits = 0;
+    // Where the integer and fraction digits are in the text.
+    qsizetype integerBegin = 0;
+    qsizetype integerEnd = 0;
+    qsizetype fractionBegin = 0;
+    qsizetype fractionEnd = 0;
     long long exponent = 0;
     qsizetype end = 0;
+    // The digits from the first nonzero one to the last, as a whole number
+    // while there are at most 15 of them (a double holds it exactly), and how
+    // many zeros come before them.
+    std::uint64_t significant = 0;
+    long long count = 0;
+    long long leadingZeros = 0;
 };
 
-Scanned Scan(const QString& text) {
+// Up to 15 significant digits make a whole number that a double holds exactly.
+constexpr long long kExactDigits = 15;
+
+template <typename Text> Scanned Scan(const Text& text) {
     Scanned s;
     const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        s.negative = text[i] == u'-';
-        ++i;
-    }
-    while (i < n && IsDigit(text[i])) {
-        s.digits.push_back(static_cast<char>(text[i].unicode()));
-        ++s.integerDigits;
-        ++i;
-    }
-    if (i < n && text[i] == u'.') {
-        ++i;
-        while (i < n && IsDigit(text[i])) {
-            s.digits.push_back(static_cast<char>(text[i].unicode()));
-            ++i;
+    long long pendingZeros = 0;
+    auto digits = [&](qsizetype i) {
+        for (; i < n && IsDigit(At(text, i)); ++i) {
+            const auto digit = static_cast<std::uint64_t>(At(text, i) - u'0');
+            if (digit == 0) {
+                ++(s.count == 0 ? s.leadingZeros : pendingZeros);
+                continue;
+            }
+            s.count += pendingZeros + 1;
+            for (; pendingZeros > 0 && s.count <= kExactDigits; --pendingZeros)
+                s.significant *= 10;
+            pendingZeros = 0;
+            if (s.count <= kExactDigits)
+                s.significant = s.significant * 10 + digit;
         }
+        return i;
+    };
+    qsizetype i = 0;
+    while (i < n && IsBlank(At(text, i)))
+        ++i;
+    if (i < n && (At(text, i) == u'+' || At(text, i) == u'-')) {
+        s.negative = At(text, i) == u'-';
+        ++i;
     }
-    s.found = !s.digits.empty();
+    s.integerBegin = i;
+    i = s.integerEnd = digits(i);
+    s.fractionBegin = s.fractionEnd = i;
+    if (i < n && At(text, i) == u'.') {
+        s.fractionBegin = i + 1;
+        i = s.fractionEnd = digits(i + 1);
+    }
+    s.found = s.integerEnd > s.integerBegin || s.fractionEnd > s.fractionBegin;
     if (!s.found)
         return s;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < n && (At(text, i) == u'e' || At(text, i) == u'E')) {
         qsizetype j = i + 1;
         bool negativeExponent = false;
-        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
-            negativeExponent = text[j] == u'-';
+        if (j < n && (At(text, j) == u'+' || At(text, j) == u'-')) {
+            negativeExponent = At(text, j) == u'-';
             ++j;
         }
-        if (j < n && IsDigit(text[j])) {
+        if (j < n && IsDigit(At(text, j))) {
             long long e = 0;
-            while (j < n && IsDigit(text[j])) {
+            while (j < n && IsDigit(At(text, j))) {
                 // Anything this large already saturates or vanishes.
                 if (e < 1'000'000'000)
-                    e = e * 10 + (text[j].unicode() - u'0');
+                    e = e * 10 + (At(text, j) - u'0');
                 ++j;
             }
             s.exponent = negativeExponent ? -e : e;
@@ -88,56 +122,47 @@ Scanned Scan(const QString& text) {
     return s;
 }
 
-// The value of 0.<digits from first> x 10^position where it takes a single
-// rounding: up to 15 significant digits make a whole number that a double
-// holds exactly, and so do the powers of ten up to 10^22, so that one
-// multiplication or division rounds the exact value once, as the reader
-// would. Most typed entries are such numbers; nothing for any other.
-std::optional<double> Exact(const std::string& digits, std::size_t first, long long position) {
-    static constexpr std::array<double, 23> kPowersOfTen{
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr std::size_t kExactDigits = 15;
-    const std::size_t last = digits.find_last_not_of('0');
-    const std::size_t count = last + 1 - first;
-    if (count > kExactDigits)
-        return std::nullopt;
-    double whole = 0;
-    for (std::size_t i = first; i <= last; ++i)
-        whole = whole * 10 + (digits[i] - '0');
-    const long long scale = position - static_cast<long long>(count);
-    const auto maxScale = static_cast<long long>(kPowersOfTen.size()) - 1;
-    if (scale > maxScale || scale < -maxScale)
-        return std::nullopt;
-    return scale >= 0 ? whole * kPowersOfTen[static_cast<std::size_t>(scale)]
-                      : whole / kPowersOfTen[static_cast<std::size_t>(-scale)];
-}
-
-double ToDouble(const Scanned& s) {
-    const std::size_t first = s.digits.find_first_not_of('0');
-    if (first == std::string::npos)
+template <typename Text> double ToDouble(const Scanned& s, const Text& text) {
+    if (s.count == 0)
         return 0.0;
     // value = 0.<significant digits> x 10^position
-    const long long position =
-        static_cast<long long>(s.integerDigits) - static_cast<long long>(first) + s.exponent;
+    const long long position = (s.integerEnd - s.integerBegin) - s.leadingZeros + s.exponent;
     constexpr double kMax = std::numeric_limits<double>::max();
     if (position > 400)
         return s.negative ? -kMax : kMax;
     if (position < -400)
         return 0.0;
-    if (const std::optional<double> exact = Exact(s.digits, first, position))
-        return s.negative ? -*exact : *exact;
+    // Where the digits make a whole number a double holds and the power of
+    // ten is exact too (up to 10^22), one multiplication or division rounds
+    // the exact value once, as the reader would. Most typed entries are such
+    // numbers.
+    static constexpr std::array<double, 23> kPowersOfTen{
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const long long scale = position - s.count;
+    const auto maxScale = static_cast<long long>(kPowersOfTen.size()) - 1;
+    if (s.count <= kExactDigits && scale <= maxScale && scale >= -maxScale) {
+        const auto whole = static_cast<double>(s.significant);
+        const double exact = scale >= 0 ? whole * kPowersOfTen[static_cast<std::size_t>(scale)]
+                                        : whole / kPowersOfTen[static_cast<std::size_t>(-scale)];
+        return s.negative ? -exact : exact;
+    }
     // Every digit goes to the reader: cutting them short can turn a value
     // just above a half between two doubles into an exact half.
-    std::string text = "0.";
-    text.append(s.digits, first);
-    text.push_back('e');
-    text.append(std::to_string(position));
+    std::string digits;
+    for (qsizetype i = s.integerBegin; i < s.integerEnd; ++i)
+        digits.push_back(static_cast<char>(At(text, i)));
+    for (qsizetype i = s.fractionBegin; i < s.fractionEnd; ++i)
+        digits.push_back(static_cast<char>(At(text, i)));
+    std::string number = "0.";
+    number.append(digits, static_cast<std::size_t>(s.leadingZeros));
+    number.push_back('e');
+    number.append(std::to_string(position));
     // Qt's reader rounds correctly and ignores the locale, like from_chars;
     // unlike it, it exists for doubles in every standard library (libc++ has
     // none before version 20, so Apple's toolchains lack it).
     bool inRange = false;
-    double value = QByteArray::fromStdString(text).toDouble(&inRange);
+    double value = QByteArray::fromStdString(number).toDouble(&inRange);
     if (!inRange)
         value = position > 0 ? kMax : 0.0;
     if (std::isinf(value))
@@ -145,21 +170,143 @@ double ToDouble(const Scanned& s) {
     return s.negative && value != 0.0 ? -value : value;
 }
 
-// A finite number as decimal digits: value = d.ddd x 10^exponent, with at most
-// `significant` digits and no trailing zeros. Zero is the digit "0".
+// A finite number as decimal digits: value = d.ddd x 10^exponent, where
+// d.ddd are the `count` digits of `digits`, at most `significant` of them.
+// Zero is the single digit 0.
 struct Decimal {
     bool negative = false;
-    std::string digits = "0";
+    std::uint64_t digits = 0;
+    int count = 1;
     int exponent = 0;
 };
 
-Decimal ToDecimal(double value, int significant) {
-    Decimal d;
-    if (value == 0.0 || std::isnan(value))
+using Wide = unsigned __int128;
+
+// 10^0 to 10^38, and 5^0 to 5^55: the powers that fit in 128 bits.
+constexpr auto kTens = [] {
+    std::array<Wide, 39> tens{};
+    Wide power = 1;
+    for (Wide& ten : tens) {
+        ten = power;
+        power *= 10;
+    }
+    return tens;
+}();
+constexpr auto kFives = [] {
+    std::array<Wide, 56> fives{};
+    Wide power = 1;
+    for (Wide& five : fives) {
+        five = power;
+        power *= 5;
+    }
+    return fives;
+}();
+
+std::uint64_t TenTo(int power) {
+    return static_cast<std::uint64_t>(kTens[static_cast<std::size_t>(power)]);
+}
+
+int BitWidth(Wide n) {
+    const auto high = static_cast<std::uint64_t>(n >> 64);
+    return static_cast<int>(high != 0 ? 64 + std::bit_width(high)
+                                      : std::bit_width(static_cast<std::uint64_t>(n)));
+}
+
+// value x 10^p as a whole part and what is left over, rest / unit, computed
+// exactly; nothing where 128 bits cannot hold them. The value is
+// mantissa x 2^exponent.
+struct Scaled {
+    Wide whole;
+    Wide rest;
+    Wide unit;
+};
+std::optional<Scaled> Scale(std::uint64_t mantissa, int exponent, int p) {
+    auto fits = [](Wide n, int shift) { return shift < 128 && BitWidth(n) + shift <= 128; };
+    if (p >= 0) {
+        // mantissa x 5^p x 2^(exponent + p): a shift splits it.
+        const auto five = static_cast<std::size_t>(p);
+        if (five >= kFives.size() || !fits(mantissa, BitWidth(kFives[five])))
+            return std::nullopt;
+        const Wide n = mantissa * kFives[five];
+        const int shift = exponent + p;
+        if (shift >= 0)
+            return fits(n, shift) ? std::optional<Scaled>({n << shift, 0, 1}) : std::nullopt;
+        if (-shift >= 128)
+            return std::nullopt;
+        const Wide unit = Wide{1} << -shift;
+        return Scaled{n >> -shift, n & (unit - 1), unit};
+    }
+    // A value of more whole digits than are kept: a division.
+    const auto ten = static_cast<std::size_t>(-p);
+    if (ten >= kTens.size())
+        return std::nullopt;
+    Wide n = mantissa;
+    Wide unit = kTens[ten];
+    if (exponent >= 0 && fits(n, exponent))
+        n <<= exponent;
+    else if (exponent < 0 && fits(unit, -exponent))
+        unit <<= -exponent;
+    else
+        return std::nullopt;
+    return Scaled{n / unit, n % unit, unit};
+}
+
+// Drops the trailing zeros of d's digits.
+void Trim(Decimal* d) {
+    while (d->count > 1 && d->digits % 10 == 0) {
+        d->digits /= 10;
+        --d->count;
+    }
+}
+
+// The digits of a positive finite value rounded to `significant` digits, ties
+// to even as the standard library prints them, computed exactly in 128-bit
+// integers; nothing where they cannot hold the numbers (values far from 1).
+std::optional<Decimal> ExactDecimal(double value, int significant) {
+    constexpr int kFractionBits = std::numeric_limits<double>::digits - 1;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>(bits >> kFractionBits);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << kFractionBits) - 1);
+    int exponent = 1 - 1023 - kFractionBits;
+    if (biased != 0) {
+        mantissa |= std::uint64_t{1} << kFractionBits;
+        exponent += biased - 1;
+    }
+    const int log2 = exponent + static_cast<int>(std::bit_width(mantissa)) - 1;
+    // floor(log10 value) is this or one more.
+    const auto low = static_cast<int>(std::floor(log2 * 0.30102999566398120));
+    const std::uint64_t limit = TenTo(significant);
+    for (int decade = low; decade <= low + 1; ++decade) {
+        const std::optional<Scaled> scaled = Scale(mantissa, exponent, significant - 1 - decade);
+        if (!scaled)
+            return std::nullopt;
+        if (scaled->whole >= limit)
+            continue;
+        auto kept = static_cast<std::uint64_t>(scaled->whole);
+        const Wide half = scaled->unit / 2;
+        if (scaled->rest > half || (scaled->rest == half && half != 0 && (kept & 1) != 0))
+            ++kept;
+        Decimal d{false, kept, significant, decade};
+        // 9999999.5 rounds up to a digit more.
+        if (kept == limit) {
+            d.digits /= 10;
+            ++d.exponent;
+        }
         return d;
+    }
+    return std::nullopt;
+}
+
+Decimal ToDecimal(double value, int significant) {
+    if (value == 0.0 || std::isnan(value))
+        return {};
     if (std::isinf(value))
         value = std::copysign(std::numeric_limits<double>::max(), value);
-    d.negative = value < 0;
+    const bool negative = value < 0;
+    if (std::optional<Decimal> exact = ExactDecimal(std::fabs(value), significant)) {
+        exact->negative = negative;
+        return *exact;
+    }
     std::array<char, 64> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
@@ -169,103 +316,135 @@ Decimal ToDecimal(double value, int significant) {
     const std::string_view text(buffer.data(),
                                 static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
-    d.digits.assign(1, text[0]);
-    if (e > 2)
-        d.digits.append(text.substr(2, e - 2));
+    Decimal d{negative, static_cast<std::uint64_t>(text[0] - '0'), 1, 0};
+    for (std::size_t i = 2; i < e; ++i) {
+        d.digits = d.digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        ++d.count;
+    }
     std::from_chars(text.data() + e + 2, text.data() + text.size(), d.exponent);
     if (text[e + 1] == '-')
         d.exponent = -d.exponent;
-    const std::size_t last = d.digits.find_last_not_of('0');
-    d.digits.erase(last + 1);
     return d;
 }
 
-// Digits of |value| x 10^decimals rounded half away from zero, without leading
-// zeros ("0" for zero).
-std::string ScaledDigits(const Decimal& d, int decimals) {
-    const long long kept = static_cast<long long>(d.exponent) + 1 + decimals;
-    const auto count = static_cast<long long>(d.digits.size());
-    if (kept <= 0)
-        return kept == 0 && d.digits[0] >= '5' ? "1" : "0";
-    std::string s = d.digits.substr(0, static_cast<std::size_t>(std::min(kept, count)));
-    if (kept > count)
-        s.append(static_cast<std::size_t>(kept - count), '0');
-    if (kept < count && d.digits[static_cast<std::size_t>(kept)] >= '5') {
-        auto i = s.size();
-        while (i > 0 && s[i - 1] == '9')
-            s[--i] = '0';
-        if (i == 0)
-            s.insert(s.begin(), '1');
-        else
-            ++s[i - 1];
+// The digits of n, at most 20.
+struct DigitText {
+    std::array<char, 20> chars;
+    std::size_t first = 20;
+
+    explicit DigitText(std::uint64_t n) {
+        do {
+            chars[--first] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n != 0);
     }
-    const std::size_t nonZero = s.find_first_not_of('0');
-    return nonZero == std::string::npos ? "0" : s.substr(nonZero);
-}
+    std::string_view view() const { return {chars.data() + first, chars.size() - first}; }
+};
 
-QString Fixed(const Decimal& d, int decimals, bool dropZeroFraction) {
-    std::string n = ScaledDigits(d, decimals);
-    const bool zero = n == "0";
+// Rounds |value| to the decimals, half away from zero, and writes it with a
+// point before them; without the decimals when dropZeroFraction and they are
+// all 0.
+void Fixed(const Decimal& d, int decimals, bool dropZeroFraction, NumberText* out) {
+    // |value| x 10^decimals = n x 10^zeros once rounded.
+    const int shift = d.exponent - (d.count - 1) + decimals;
+    std::uint64_t n = d.digits;
+    std::size_t zeros = 0;
+    if (shift >= 0) {
+        zeros = static_cast<std::size_t>(shift);
+    } else if (-shift > d.count) {
+        n = 0;
+    } else {
+        const std::uint64_t unit = TenTo(-shift);
+        n = d.digits / unit + (d.digits % unit >= unit / 2 ? 1 : 0);
+    }
+    if (d.negative && n != 0)
+        out->Append('-');
+    const DigitText digits(n);
+    const std::string_view g = digits.view();
+    const std::size_t length = g.size() + zeros;
     const auto k = static_cast<std::size_t>(decimals);
-    if (n.size() <= k)
-        n.insert(0, k + 1 - n.size(), '0');
-    std::string out = d.negative && !zero ? "-" : "";
-    out += n.substr(0, n.size() - k);
-    if (decimals == 0)
-        return QString::fromLatin1(out);
-    out += '.';
-    const std::string fraction = n.substr(n.size() - k);
-    if (!(dropZeroFraction && fraction.find_first_not_of('0') == std::string::npos))
-        out += fraction;
-    return QString::fromLatin1(out);
+    if (length <= k) {
+        // A value below one shows a 0 before the point.
+        out->Append("0.");
+        if (!(dropZeroFraction && n == 0)) {
+            out->Append(k - length, '0');
+            out->Append(g);
+            out->Append(zeros, '0');
+        }
+        return;
+    }
+    if (zeros >= k) {
+        out->Append(g);
+        out->Append(zeros - k, '0');
+        if (k > 0)
+            out->Append('.');
+        if (!dropZeroFraction)
+            out->Append(k, '0');
+        return;
+    }
+    const std::size_t fraction = k - zeros; // digits of n after the point
+    out->Append(g.substr(0, g.size() - fraction));
+    out->Append('.');
+    const std::string_view tail = g.substr(g.size() - fraction);
+    if (dropZeroFraction && tail.find_first_not_of('0') == std::string_view::npos)
+        return;
+    out->Append(tail);
+    out->Append(zeros, '0');
 }
 
-QString General(const Decimal& d, int significant) {
-    if (d.digits == "0")
-        return QStringLiteral("0");
-    std::string out = d.negative ? "-" : "";
+void General(Decimal d, int significant, NumberText* out) {
+    Trim(&d);
+    const DigitText digits(d.digits);
+    const std::string_view g = digits.view();
+    if (d.digits == 0) {
+        out->Append('0');
+        return;
+    }
+    if (d.negative)
+        out->Append('-');
     const int e = d.exponent;
-    const std::string& g = d.digits;
     if (e >= significant || e < -4) {
-        out += g[0];
-        // Appended piecewise: GCC 12 at -O3 wrongly flags "." + string under
-        // -Wrestrict, which -Werror turns into a failed build.
+        out->Append(g[0]);
         if (g.size() > 1) {
-            out += '.';
-            out.append(g, 1);
+            out->Append('.');
+            out->Append(g.substr(1));
         }
-        out += e < 0 ? "E-" : "E+";
-        const std::string magnitude = std::to_string(std::abs(e));
-        if (magnitude.size() < 2)
-            out += '0';
-        out += magnitude;
+        out->Append(e < 0 ? "E-" : "E+");
+        const DigitText magnitude(static_cast<std::uint64_t>(std::abs(e)));
+        if (magnitude.view().size() < 2)
+            out->Append('0');
+        out->Append(magnitude.view());
     } else if (e >= 0) {
         const auto whole = static_cast<std::size_t>(e) + 1;
         if (g.size() <= whole) {
-            out += g + std::string(whole - g.size(), '0');
+            out->Append(g);
+            out->Append(whole - g.size(), '0');
         } else {
-            out += g.substr(0, whole) + "." + g.substr(whole);
+            out->Append(g.substr(0, whole));
+            out->Append('.');
+            out->Append(g.substr(whole));
         }
     } else {
-        out += "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + g;
+        out->Append("0.");
+        out->Append(static_cast<std::size_t>(-e - 1), '0');
+        out->Append(g);
     }
-    return QString::fromLatin1(out);
 }
 
-QString FormatDecimal(const Decimal& d, Pattern pattern, int significant) {
+void FormatDecimal(const Decimal& d, Pattern pattern, int significant, NumberText* out) {
     switch (pattern) {
     case Pattern::TwoDecimals:
-        return Fixed(d, 2, false);
+        return Fixed(d, 2, false, out);
     case Pattern::OneDecimal:
-        return Fixed(d, 1, false);
+        return Fixed(d, 1, false, out);
     case Pattern::PointAlways:
-        return Fixed(d, 1, true);
+        return Fixed(d, 1, true, out);
     case Pattern::Whole:
-        return Fixed(d, 0, false);
+        return Fixed(d, 0, false, out);
     case Pattern::General:
         break;
     }
-    return General(d, significant);
+    General(d, significant, out);
 }
 
 // True when the whole text, blanks aside, is one number.
@@ -274,7 +453,7 @@ bool ReadsAsNumber(const QString& text) {
     if (!s.found)
         return false;
     for (qsizetype i = s.end; i < text.size(); ++i) {
-        if (!IsBlank(text[i]))
+        if (!IsBlank(At(text, i)))
             return false;
     }
     return true;
@@ -284,13 +463,14 @@ bool ReadsAsNumber(const QString& text) {
 
 double Val(const QString& text) {
     const Scanned s = Scan(text);
-    return s.found ? ToDouble(s) : 0.0;
+    return s.found ? ToDouble(s, text) : 0.0;
 }
 
 double RoundHalfToEven(double value) {
     const double below = std::floor(value);
     const double fraction = value - below;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+    // below / 2 is exact, so it is whole just when below is even.
+    if (fraction > 0.5 || (fraction == 0.5 && std::floor(below / 2) != below / 2))
         return below + 1.0;
     return below;
 }
@@ -318,22 +498,70 @@ float SaturateToSingle(double value) {
     return static_cast<float>(value);
 }
 
+double Val(QLatin1StringView text) {
+    const Scanned s = Scan(text);
+    return s.found ? ToDouble(s, text) : 0.0;
+}
+
+QString NumberText::toString() const {
+    return QString::fromLatin1(chars_.data(), static_cast<qsizetype>(size_));
+}
+
+// Str's leading blank stands where a minus would.
 QString Str(double value) {
-    const QString text = General(ToDecimal(value, kDoubleDigits), kDoubleDigits);
-    return text.startsWith(u'-') ? text : u' ' + text;
+    NumberText text;
+    const Decimal d = ToDecimal(value, kDoubleDigits);
+    if (!d.negative)
+        text.Append(' ');
+    General(d, kDoubleDigits, &text);
+    return text.toString();
 }
 
 QString Str(float value) {
-    const QString text = General(ToDecimal(value, kSingleDigits), kSingleDigits);
-    return text.startsWith(u'-') ? text : u' ' + text;
+    NumberText text;
+    const Decimal d = ToDecimal(value, kSingleDigits);
+    if (!d.negative)
+        text.Append(' ');
+    General(d, kSingleDigits, &text);
+    return text.toString();
+}
+
+NumberText FormatText(const Figure& figure) {
+    const int significant = figure.single ? kSingleDigits : kDoubleDigits;
+    NumberText text;
+    FormatDecimal(ToDecimal(figure.value, significant), figure.pattern, significant, &text);
+    return text;
+}
+
+QString Format(const Figure& figure) {
+    return FormatText(figure).toString();
+}
+
+std::string_view FigureTexts::Text(const Figure& figure) {
+    const auto bits = std::bit_cast<std::uint64_t>(figure.value);
+    // Fibonacci hashing of the value's bits with the kind of figure.
+    const std::uint64_t key =
+        bits ^ (static_cast<std::uint64_t>(figure.pattern) << 1 | (figure.single ? 1 : 0));
+    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - kIndexBits)];
+    if (slot.size != 0 && std::bit_cast<std::uint64_t>(slot.value) == bits &&
+        slot.single == figure.single && slot.pattern == figure.pattern)
+        return {slot.chars.data(), slot.size};
+    longText_ = FormatText(figure);
+    const std::string_view text = longText_.view();
+    if (text.size() > slot.chars.size())
+        return text;
+    slot = {
+        figure.value, figure.single, figure.pattern, static_cast<std::uint8_t>(text.size()), {}};
+    std::copy(text.begin(), text.end(), slot.chars.begin());
+    return {slot.chars.data(), slot.size};
 }
 
 QString Format(double value, Pattern pattern) {
-    return FormatDecimal(ToDecimal(value, kDoubleDigits), pattern, kDoubleDigits);
+    return Format(Figure{value, false, pattern});
 }
 
 QString Format(float value, Pattern pattern) {
-    return FormatDecimal(ToDecimal(value, kSingleDigits), pattern, kSingleDigits);
+    return Format(Figure{value, true, pattern});
 }
 
 QString Format(const QString& text, Pattern pattern) {

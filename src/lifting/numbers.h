@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 // The number conversions the worksheet relies on. None of them looks at the
 // system locale: "." is always the decimal point.
@@ -14,6 +18,9 @@ namespace lifting {
 // no number gives 0. Beyond the double range it saturates at the largest
 // finite double of its sign.
 double Val(const QString& text);
+// The same over bytes, such as UTF-8 text: a number is ASCII, and no byte of
+// another character can continue one, so the bytes read as the text does.
+double Val(QLatin1StringView text);
 
 // The nearest whole number, ties to the even neighbour.
 double RoundHalfToEven(double value);
@@ -43,8 +50,62 @@ enum class Pattern {
     Whole,       // "0": a whole number, no point
 };
 
-// Formats the decimal value of the number as its type prints it (see Str),
+// A number as a cell shows it: its value, whether it is stored as a 32-bit
+// float (printed with 7 significant digits) or a double (15), and its pattern.
+struct Figure {
+    double value = 0;
+    bool single = false;
+    Pattern pattern = Pattern::General;
+};
+
+// A number's text, built in place, so that formatting the many numbers of a
+// batch allocates nothing.
+class NumberText {
+  public:
+    std::string_view view() const { return {chars_.data(), size_}; }
+    QString toString() const;
+
+    void Append(char c) { chars_[size_++] = c; }
+    void Append(std::string_view text) {
+        for (const char c : text)
+            chars_[size_++] = c;
+    }
+    void Append(std::size_t count, char c) {
+        for (std::size_t i = 0; i < count; ++i)
+            chars_[size_++] = c;
+    }
+
+  private:
+    // The longest text: the 309 whole digits of the largest double, its sign,
+    // a point and two decimals.
+    std::array<char, 320> chars_;
+    std::size_t size_ = 0;
+};
+
+// Formats the decimal value of the figure as its type prints it (see Str),
 // rounding half away from zero. A result that rounds to zero has no sign.
+NumberText FormatText(const Figure& figure);
+QString Format(const Figure& figure);
+
+// Remembers the texts of the figures formatted lately, so that formatting
+// the same figure again, as a batch of jobs does with its multipliers, is a
+// look-up. A text stays valid until the next call.
+class FigureTexts {
+  public:
+    std::string_view Text(const Figure& figure);
+
+  private:
+    static constexpr int kIndexBits = 12;
+    struct Slot {
+        double value = 0;
+        bool single = false;
+        Pattern pattern = Pattern::General;
+        std::uint8_t size = 0; // 0: empty; every text has a character
+        std::array<char, 21> chars{};
+    };
+    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kIndexBits);
+    NumberText longText_;
+};
 QString Format(double value, Pattern pattern = Pattern::General);
 QString Format(float value, Pattern pattern = Pattern::General);
 // A text that reads as a number is formatted as that number; any other text is

@@ -71,22 +71,22 @@ float CouplingMultiplier(Coupling coupling, double v, Units units) {
     return 1.0f;
 }
 
-HorizontalEntry ReadHorizontal(const QString& typed, Units units) {
-    const std::int16_t whole = WholeNumberH(Val(typed));
+HorizontalEntry ReadHorizontal(double typed, Units units) {
+    const std::int16_t whole = WholeNumberH(typed);
     return {whole, ToSingle(HorizontalMultiplier(whole, units))};
 }
 
-VerticalEntry ReadVertical(const QString& typed, Units units) {
-    const float v = SaturateToSingle(Val(typed));
+VerticalEntry ReadVertical(double typed, Units units) {
+    const float v = SaturateToSingle(typed);
     return {v, SaturateToSingle(VerticalMultiplier(v, units))};
 }
 
-float ReadAngle(const QString& typed) {
-    return SaturateToSingle(AsymmetricMultiplier(Val(typed)));
+float ReadAngle(double typed) {
+    return SaturateToSingle(AsymmetricMultiplier(typed));
 }
 
-DistanceResult ReadDistance(const QString& originV, const QString& destinationV, Units units) {
-    const double d = TravelDistance(Val(originV), Val(destinationV));
+DistanceResult ReadDistance(double originV, double destinationV, Units units) {
+    const double d = TravelDistance(originV, destinationV);
     return {d, ToSingle(DistanceMultiplier(d, units))};
 }
 
@@ -105,39 +105,67 @@ float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers) {
     return product;
 }
 
+std::optional<float> LiftingIndex(double weight, float rwl) {
+    if (!(rwl > 0.0f))
+        return std::nullopt;
+    return SaturateToSingle(weight / static_cast<double>(rwl));
+}
+
+Figure MultiplierFigure(float multiplier) {
+    return {multiplier, true, Pattern::TwoDecimals};
+}
+
+Figure FrequencyFigure(double rate) {
+    return {rate, false, Pattern::PointAlways};
+}
+
+Figure DistanceFigure(double d) {
+    return {d, false, Pattern::Whole};
+}
+
+Figure RwlFigure(float rwl) {
+    return {rwl, true, Pattern::OneDecimal};
+}
+
+Figure LiftingIndexFigure(float index) {
+    return {index, true, Pattern::OneDecimal};
+}
+
+Figure WeightFigure(double weight) {
+    return {weight, false, Pattern::General};
+}
+
+Figure LoadConstantFigure(Units units) {
+    return {static_cast<double>(SystemOf(units).loadConstant), false, Pattern::General};
+}
+
 QString MultiplierText(float multiplier) {
-    return Format(multiplier, Pattern::TwoDecimals);
+    return Format(MultiplierFigure(multiplier));
 }
 
 QString FrequencyText(double rate) {
-    return Format(Str(rate), Pattern::PointAlways);
-}
-
-QString FrequencyMultiplierText(float fm) {
-    return Format(Str(fm), Pattern::TwoDecimals);
+    return Format(FrequencyFigure(rate));
 }
 
 QString DistanceText(double d) {
-    return Format(d, Pattern::Whole);
+    return Format(DistanceFigure(d));
 }
 
 QString RwlText(float rwl) {
-    return Format(rwl, Pattern::OneDecimal);
-}
-
-QString WeightText(const QString& typed) {
-    return Format(Val(typed));
-}
-
-std::optional<float> LiftingIndex(const QString& weight, float rwl) {
-    if (!(rwl > 0.0f))
-        return std::nullopt;
-    return SaturateToSingle(Val(weight) / static_cast<double>(rwl));
+    return Format(RwlFigure(rwl));
 }
 
 QString LiftingIndexText(const QString& weight, float rwl) {
-    const std::optional<float> index = LiftingIndex(weight, rwl);
-    return index ? Format(*index, Pattern::OneDecimal) : QStringLiteral("N/A");
+    const std::optional<float> index = LiftingIndex(Val(weight), rwl);
+    return index ? Format(LiftingIndexFigure(*index)) : QString::fromLatin1(kNoLiftingIndex);
+}
+
+QString WeightText(const QString& typed) {
+    return Format(WeightFigure(Val(typed)));
+}
+
+QString LoadConstantText(Units units) {
+    return Format(LoadConstantFigure(units));
 }
 
 } // namespace lifting

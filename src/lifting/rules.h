@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lifting/fm_table.h"
+#include "lifting/numbers.h"
 #include "lifting/units.h"
 
 #include <QString>
@@ -42,31 +43,33 @@ double DistanceMultiplier(double d, Units units);
 // vertical location is below the knuckle height.
 float CouplingMultiplier(Coupling coupling, double v, Units units);
 
-// What an H entry stores: the whole number and HM.
+// What the entries store, from the number each typed text reads as (Val).
+
+// An H entry: the whole number and HM.
 struct HorizontalEntry {
     std::int16_t whole;
     float hm;
 };
-HorizontalEntry ReadHorizontal(const QString& typed, Units units);
+HorizontalEntry ReadHorizontal(double typed, Units units);
 
-// What a V entry stores: V as a float (beyond the float range, the largest
+// A V entry: V as a float (beyond the float range, the largest
 // float of its sign) and VM.
 struct VerticalEntry {
     float v;
     float vm;
 };
-VerticalEntry ReadVertical(const QString& typed, Units units);
+VerticalEntry ReadVertical(double typed, Units units);
 
-// AM of a typed angle. The angle stays a double up to AM; only AM saturates
+// An angle entry: its AM. The angle stays a double up to AM; only AM saturates
 // at the float range when it is stored.
-float ReadAngle(const QString& typed);
+float ReadAngle(double typed);
 
-// D and DM of the two typed vertical locations.
+// D and DM of the two vertical locations as typed.
 struct DistanceResult {
     double d;
     float dm;
 };
-DistanceResult ReadDistance(const QString& originV, const QString& destinationV, Units units);
+DistanceResult ReadDistance(double originV, double destinationV, Units units);
 
 // FM at both ends; the texts V are read as numbers.
 struct FrequencyResult {
@@ -81,19 +84,30 @@ FrequencyResult SelectFrequency(double rate, double originV, double destinationV
 // float instead of infinity).
 float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers);
 
-// How the cells show what the rules give.
-QString MultiplierText(float multiplier);  // "0.00"
-QString FrequencyText(double rate);        // "0.#" of the rate as read
-QString FrequencyMultiplierText(float fm); // "0.00" of FM's decimal text
-QString DistanceText(double d);            // a whole number
-QString RwlText(float rwl);                // "###0.0"
-QString WeightText(const QString& typed);  // the weight as read
-// The lifting index of a typed weight over an RWL. An RWL of 0 or less means
-// the lift lies outside the equation's limits (or a multiplier was never
+// The lifting index of a weight over an RWL. An RWL of 0 or less means the
+// lift lies outside the equation's limits (or a multiplier was never
 // entered): no index can be given, and 0 there would read as the safest
 // possible lift, so there is none.
-std::optional<float> LiftingIndex(const QString& weight, float rwl);
-// That index as the sheet shows it, "###0.0", or "N/A" where there is none.
+std::optional<float> LiftingIndex(double weight, float rwl);
+
+// How the cells show what the rules give.
+Figure MultiplierFigure(float multiplier); // "0.00", for every multiplier
+Figure FrequencyFigure(double rate);       // "0.#" of the rate as read
+Figure DistanceFigure(double d);           // a whole number
+Figure RwlFigure(float rwl);               // "###0.0"
+Figure LiftingIndexFigure(float index);    // "###0.0"
+Figure WeightFigure(double weight);        // the weight as read
+Figure LoadConstantFigure(Units units);    // LC
+// The lifting index cell where there is no index.
+inline constexpr const char* kNoLiftingIndex = "N/A";
+
+// The same as texts, from the texts typed.
+QString MultiplierText(float multiplier);
+QString FrequencyText(double rate);
+QString DistanceText(double d);
+QString RwlText(float rwl);
 QString LiftingIndexText(const QString& weight, float rwl);
+QString WeightText(const QString& typed);
+QString LoadConstantText(Units units);
 
 } // namespace lifting

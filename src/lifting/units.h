@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 
 // The two unit systems of the equation and the constants that differ between
@@ -28,11 +26,6 @@ inline constexpr UnitSystem kMetric{23, 25.0, 63.0, 175.0, 75.0, 0.003, 4.5};
 
 constexpr const UnitSystem& SystemOf(Units units) {
     return units == Units::UsCustomary ? kUsCustomary : kMetric;
-}
-
-// The load constant as the worksheet shows it.
-inline QString LoadConstantText(Units units) {
-    return QString::number(SystemOf(units).loadConstant);
 }
 
 // Whether a vertical location is at or above the knuckle height, the split of

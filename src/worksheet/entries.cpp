@@ -76,7 +76,7 @@ void Form1::EnterHorizontal(Side side) {
     text = Ask(s.prompt);
     Record(s.entry, text);
     PrintInto(s.valueCell, text);
-    const lifting::HorizontalEntry read = lifting::ReadHorizontal(text, RuleUnits());
+    const lifting::HorizontalEntry read = lifting::ReadHorizontal(lifting::Val(text), RuleUnits());
     whole = read.whole;
     hm = read.hm;
     PrintInto(s.multiplierCell, lifting::MultiplierText(hm));
@@ -100,7 +100,7 @@ void Form1::EnterVertical(Side side) {
     text = Ask(s.prompt);
     Record(s.entry, text);
     PrintInto(s.valueCell, text);
-    const lifting::VerticalEntry read = lifting::ReadVertical(text, RuleUnits());
+    const lifting::VerticalEntry read = lifting::ReadVertical(lifting::Val(text), RuleUnits());
     v = read.v;
     vm = read.vm;
     PrintInto(s.multiplierCell, lifting::MultiplierText(vm));
@@ -122,7 +122,7 @@ void Form1::EnterAngle(Side side) {
     const QString text = Ask(s.prompt);
     Record(s.entry, text);
     PrintInto(s.valueCell, text);
-    am = lifting::ReadAngle(text);
+    am = lifting::ReadAngle(lifting::Val(text));
     PrintInto(s.multiplierCell, lifting::MultiplierText(am));
 }
 

@@ -23,15 +23,15 @@ void Form1::EnterFrequency() {
     SelectFrequencyMultipliers(f, lifting::Val(myvalueHOV), lifting::Val(myvalueHDV));
     // The frequency as the number that was read replaces the text typed.
     PrintInto(Cell::Frequency, lifting::FrequencyText(f));
-    PrintInto(Cell::FmOrigin, lifting::FrequencyMultiplierText(fMvardo));
-    PrintInto(Cell::FmDestination, lifting::FrequencyMultiplierText(fMvardd));
+    PrintInto(Cell::FmOrigin, lifting::MultiplierText(fMvardo));
+    PrintInto(Cell::FmDestination, lifting::MultiplierText(fMvardd));
 }
 
 void Form1::RecomputeFrequencyMultiplier() {
     SelectFrequencyMultipliers(lifting::Val(myvalueFR), lifting::Val(myvalueHOV),
                                lifting::Val(myvalueHDV));
-    PrintInto(Cell::FmOrigin, lifting::FrequencyMultiplierText(fMvardo));
-    PrintInto(Cell::FmDestination, lifting::FrequencyMultiplierText(fMvardd));
+    PrintInto(Cell::FmOrigin, lifting::MultiplierText(fMvardo));
+    PrintInto(Cell::FmDestination, lifting::MultiplierText(fMvardd));
 }
 
 void Form1::SelectFrequencyMultipliers(double rate, double originV, double destinationV) {

@@ -16,7 +16,8 @@ using lifting::Cell;
 } // namespace
 
 void Form1::ComputeDistanceMultiplier() {
-    const lifting::DistanceResult d = lifting::ReadDistance(myvalueHOV, myvalueHDV, RuleUnits());
+    const lifting::DistanceResult d =
+        lifting::ReadDistance(lifting::Val(myvalueHOV), lifting::Val(myvalueHDV), RuleUnits());
     PrintInto(Cell::Distance, lifting::DistanceText(d.d));
     dmvar = d.dm;
     const QString shown = lifting::MultiplierText(dmvar);

@@ -77,30 +77,16 @@ QString StrSample(const Sample& s) {
 // decimals with few digits, where rounding meets exact halves.
 std::vector<Sample> Samples() {
     std::vector<Sample> samples;
-    for (double edge : {0.0,
-                        -0.0,
-                        DBL_TRUE_MIN,
-                        -DBL_TRUE_MIN,
-                        DBL_MIN,
-                        DBL_MAX,
-                        -DBL_MAX,
-                        0.5,
-                        0.05,
-                        0.005,
-                        -0.005,
-                        0.045,
-                        0.995,
-                        99.995,
-                        1e15,
-                        999999999999999.5,
-                        1e-5,
-                        0.0001,
-                        9.9999999999999995e-5,
-                        1e22,
-                        9007199254740993.0})
+    for (double edge : {0.0, -0.0, DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN, DBL_MAX, -DBL_MAX, 0.5,
+                        0.05, 0.005, -0.005, 0.045, 0.995, 99.995, 1e15, 999999999999999.5, 1e-5,
+                        0.0001, 9.9999999999999995e-5, 1e22, 9007199254740993.0,
+                        // Exact halves at the 15th digit: ties go to the even digit.
+                        100000000000000.5, 100000000000001.5})
         samples.push_back({edge, false});
     for (float edge : {0.0f, -0.0f, FLT_TRUE_MIN, -FLT_TRUE_MIN, FLT_MIN, FLT_MAX, -FLT_MAX, 0.125f,
-                       -0.125f, 0.895f, 0.995f, 16777216.0f, 1e-5f})
+                       -0.125f, 0.895f, 0.995f, 16777216.0f, 1e-5f,
+                       // Exact halves at the 7th digit.
+                       1000000.5f, 1000001.5f, 9999999.5e-7f})
         samples.push_back(Single(edge));
 
     Random random;
@@ -142,6 +128,22 @@ TEST(FormatProperty, EveryFiniteNumberTakesItsPatternsShapeAndAgreesWithTheRefer
                 ASSERT_TRUE(Same(text, *expected)) << where();
             }
         }
+    }
+}
+
+TEST(FormatProperty, RememberedTextsAreTheFormattedOnes) {
+    // Far more figures than places, seen again and again: texts are evicted,
+    // found and replaced, long ones are never kept.
+    const std::vector<Sample> samples = Samples();
+    lifting::FigureTexts texts;
+    Random random;
+    for (int i = 0; i < 200000; ++i) {
+        const Sample& s = samples[random.Below(random.OneIn(2) ? 64 : samples.size())];
+        const lifting::Figure figure{s.value, s.single, kPatterns[random.Below(kPatterns.size())]};
+        const std::string_view text = texts.Text(figure);
+        ASSERT_TRUE(Same(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                         lifting::Format(figure)))
+            << std::hexfloat << s.value << " pattern " << static_cast<int>(figure.pattern);
     }
 }
 
