@@ -88,17 +88,20 @@ template <typename T, std::size_t N> QString Alternatives(const std::array<T, N>
 // blanks; nothing, with *error saying why, for any other text.
 template <typename T, std::size_t N>
 std::optional<T> Choice(QByteArrayView field, std::optional<T> (*ofKey)(const QString&),
-                        const std::array<T, N>& values, const char* column, QString* error) {
+                        const std::array<T, N>& values,
+                        const std::array<QLatin1StringView, N>& keys, const char* column,
+                        QString* error) {
     // Most fields are one of the keys, often as written: matched without
     // building a text.
-    for (const T value : values) {
-        if (QLatin1StringView(field) == lifting::KeyOf(value))
-            return value;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (field.size() == keys[i].size() &&
+            std::equal(keys[i].begin(), keys[i].end(), field.begin()))
+            return values[i];
     }
     const QLatin1StringView trimmed(field.trimmed());
-    for (const T value : values) {
-        if (trimmed.compare(lifting::KeyOf(value), Qt::CaseInsensitive) == 0)
-            return value;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (trimmed.compare(keys[i], Qt::CaseInsensitive) == 0)
+            return values[i];
     }
     const QString text = QString::fromUtf8(field);
     if (const std::optional<T> value = ofKey(text.trimmed().toLower()))
@@ -264,15 +267,16 @@ class CsvBatch {
     QString ReadJob(const CsvRecord& record, lifting::JobNumbers* job) const {
         auto field = [&](std::size_t r) { return record[columns_[r]]; };
         QString error;
-        const auto units = Choice(field(0), lifting::UnitsOfKey, kUnits, kOptionColumns[0], &error);
+        const auto units =
+            Choice(field(0), lifting::UnitsOfKey, kUnits, unitKeys_, kOptionColumns[0], &error);
         if (!units)
             return error;
-        const auto duration =
-            Choice(field(1), lifting::DurationOfKey, kDurations, kOptionColumns[1], &error);
+        const auto duration = Choice(field(1), lifting::DurationOfKey, kDurations, durationKeys_,
+                                     kOptionColumns[1], &error);
         if (!duration)
             return error;
-        const auto coupling =
-            Choice(field(2), lifting::CouplingOfKey, kCouplings, kOptionColumns[2], &error);
+        const auto coupling = Choice(field(2), lifting::CouplingOfKey, kCouplings, couplingKeys_,
+                                     kOptionColumns[2], &error);
         if (!coupling)
             return error;
         job->units = *units;
@@ -283,7 +287,9 @@ class CsvBatch {
             // An empty field is an entry never made.
             if (text.isEmpty())
                 continue;
-            if (!text.isValidUtf8())
+            const bool ascii = std::all_of(text.begin(), text.end(),
+                                           [](char c) { return static_cast<signed char>(c) >= 0; });
+            if (!ascii && !text.isValidUtf8())
                 return QStringLiteral("%1 is not UTF-8 text")
                     .arg(QString::fromLatin1(RequiredName(kOptionColumns.size() + e)));
             (*job)[static_cast<Entry>(e)] = lifting::Val(QLatin1StringView(text));
@@ -297,6 +303,17 @@ class CsvBatch {
                                            lifting::Duration::UpToEightHours};
     static constexpr std::array kCouplings{lifting::Coupling::Good, lifting::Coupling::Fair,
                                            lifting::Coupling::Poor};
+
+    template <typename T, std::size_t N>
+    static std::array<QLatin1StringView, N> KeysOf(const std::array<T, N>& values) {
+        std::array<QLatin1StringView, N> keys;
+        for (std::size_t i = 0; i < N; ++i)
+            keys[i] = lifting::KeyOf(values[i]);
+        return keys;
+    }
+    const std::array<QLatin1StringView, kUnits.size()> unitKeys_ = KeysOf(kUnits);
+    const std::array<QLatin1StringView, kDurations.size()> durationKeys_ = KeysOf(kDurations);
+    const std::array<QLatin1StringView, kCouplings.size()> couplingKeys_ = KeysOf(kCouplings);
 
     lifting::CsvReader reader_;
     const QString name_;

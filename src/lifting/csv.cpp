@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -21,24 +22,17 @@ constexpr std::array<bool, 256> kSpecial = [] {
 }();
 
 bool NeedsQuotes(QByteArrayView text) {
-    // A field that starts with the mark would lose it as the first field of
-    // an input; inside quotes it stays a field's text.
-    if (text.startsWith(QByteArrayView(kByteOrderMark.data(), kByteOrderMark.size())))
-        return true;
     for (const char c : text) {
         if (kSpecial[static_cast<unsigned char>(c)])
             return true;
     }
-    return false;
+    // A field that starts with the mark would lose it as the first field of
+    // an input; inside quotes it stays a field's text.
+    return text.size() >= 3 && text[0] == kByteOrderMark[0] &&
+           text.startsWith(QByteArrayView(kByteOrderMark.data(), kByteOrderMark.size()));
 }
 
 } // namespace
-
-QByteArrayView CsvRecord::operator[](qsizetype i) const {
-    const auto index = static_cast<std::size_t>(i);
-    const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
-    return {data_.data() + begin, static_cast<qsizetype>(ends_[index] - begin)};
-}
 
 CsvReader::CsvReader(QIODevice* device, qsizetype recordLimit)
     : device_(device), limit_(recordLimit), buffer_(kChunk) {}
@@ -181,33 +175,45 @@ bool CsvReader::Read(CsvRecord* record) {
     }
 }
 
-CsvWriter::CsvWriter(QIODevice* device) : device_(device) {
-    buffer_.reserve(kChunk + 1024);
-}
+CsvWriter::CsvWriter(QIODevice* device) : device_(device), buffer_(kChunk + 1024) {}
 
 void CsvWriter::WriteByteOrderMark() {
-    buffer_.append(kByteOrderMark);
+    std::memcpy(Room(kByteOrderMark.size()), kByteOrderMark.data(), kByteOrderMark.size());
+    used_ += kByteOrderMark.size();
 }
 
-void CsvWriter::Separate() {
+char* CsvWriter::Room(std::size_t n) {
+    if (used_ + n > buffer_.size())
+        buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
+    return buffer_.data() + used_;
+}
+
+char* CsvWriter::Start(std::size_t n) {
+    char* out = Room(n + 1);
     if (recordStarted_)
-        buffer_.push_back(',');
+        *out++ = ',';
     recordStarted_ = true;
+    return out;
 }
 
 void CsvWriter::Field(QByteArrayView text) {
-    Separate();
+    const auto size = static_cast<std::size_t>(text.size());
     if (!NeedsQuotes(text)) {
-        buffer_.append(text.data(), static_cast<std::size_t>(text.size()));
+        char* out = Start(size);
+        std::memcpy(out, text.data(), size);
+        used_ = static_cast<std::size_t>(out + size - buffer_.data());
         return;
     }
-    buffer_.push_back('"');
+    // Every quote doubled, between two more.
+    char* out = Start(2 * size + 2);
+    *out++ = '"';
     for (const char c : text) {
         if (c == '"')
-            buffer_.push_back('"');
-        buffer_.push_back(c);
+            *out++ = '"';
+        *out++ = c;
     }
-    buffer_.push_back('"');
+    *out++ = '"';
+    used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
 void CsvWriter::Field(QStringView text) {
@@ -218,28 +224,32 @@ void CsvWriter::Field(QStringView text) {
             return;
         }
     }
-    Separate();
+    char* out = Start(static_cast<std::size_t>(text.size()));
     for (const QChar c : text)
-        buffer_.push_back(static_cast<char>(c.unicode()));
+        *out++ = static_cast<char>(c.unicode());
+    used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
 void CsvWriter::EndRecord() {
-    buffer_.append("\r\n");
+    char* out = Room(2);
+    out[0] = '\r';
+    out[1] = '\n';
+    used_ += 2;
     recordStarted_ = false;
-    if (buffer_.size() >= kChunk)
+    if (used_ >= kChunk)
         Flush();
 }
 
 bool CsvWriter::Flush() {
-    if (!failed() && !buffer_.empty()) {
-        const auto size = static_cast<qint64>(buffer_.size());
+    if (!failed() && used_ > 0) {
+        const auto size = static_cast<qint64>(used_);
         if (device_->write(buffer_.data(), size) != size) {
             error_ = device_->errorString();
             if (error_.isEmpty())
                 error_ = QStringLiteral("the output took only part of the data");
         }
     }
-    buffer_.clear();
+    used_ = 0;
     return !failed();
 }
 

@@ -22,7 +22,11 @@ inline constexpr qsizetype kCsvRecordLimit = qsizetype{1024} * 1024;
 class CsvRecord {
   public:
     qsizetype size() const { return static_cast<qsizetype>(ends_.size()); }
-    QByteArrayView operator[](qsizetype i) const;
+    QByteArrayView operator[](qsizetype i) const {
+        const auto index = static_cast<std::size_t>(i);
+        const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+        return {data_.data() + begin, static_cast<qsizetype>(ends_[index] - begin)};
+    }
     // The line of the input the record starts on, from 1.
     qint64 line() const { return line_; }
     // What is wrong with the record, or empty when it is well formed. The
@@ -98,10 +102,15 @@ class CsvWriter {
     const QString& error() const { return error_; }
 
   private:
-    void Separate();
+    // Room for n more bytes; returns where they go.
+    char* Room(std::size_t n);
+    // The same for a field, after the separator the record needs.
+    char* Start(std::size_t n);
 
     QIODevice* device_;
-    std::string buffer_;
+    // Filled up to used_, and flushed once a record ends beyond a chunk.
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
     bool recordStarted_ = false;
     QString error_;
 };

@@ -17,9 +17,6 @@
 namespace lifting {
 namespace {
 
-// Doubles at or above this magnitude round to infinity when stored as a float
-// (FLT_MAX plus half a unit in its last place; the tie goes to infinity).
-constexpr double kSingleOverflow = 0x1.ffffffp+127;
 constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
 
@@ -59,8 +56,34 @@ struct Scanned {
     long long leadingZeros = 0;
 };
 
-// Up to 15 significant digits make a whole number that a double holds exactly.
+// Up to 15 significant digits make a whole number that a double holds exactly,
+// and the powers of ten up to 10^22 are exact doubles too.
 constexpr long long kExactDigits = 15;
+constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The value of a text of digits alone, with at most one point among them, as
+// most entries are, when they fit the exact case below; nothing for any other
+// text. One division of exact numbers rounds once, as the full reader would.
+template <typename Text> std::optional<double> PlainNumber(const Text& text) {
+    const qsizetype n = text.size();
+    if (n == 0 || n > kExactDigits)
+        return std::nullopt;
+    std::uint64_t whole = 0;
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = At(text, i);
+        if (IsDigit(c))
+            whole = whole * 10 + (c - u'0');
+        else if (c == u'.' && point < 0 && n > 1)
+            point = i;
+        else
+            return std::nullopt;
+    }
+    return static_cast<double>(whole) /
+           kPowersOfTen[static_cast<std::size_t>(point < 0 ? 0 : n - 1 - point)];
+}
 
 template <typename Text> Scanned Scan(const Text& text) {
     Scanned s;
@@ -133,12 +156,8 @@ template <typename Text> double ToDouble(const Scanned& s, const Text& text) {
     if (position < -400)
         return 0.0;
     // Where the digits make a whole number a double holds and the power of
-    // ten is exact too (up to 10^22), one multiplication or division rounds
-    // the exact value once, as the reader would. Most typed entries are such
-    // numbers.
-    static constexpr std::array<double, 23> kPowersOfTen{
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // ten is exact too, one multiplication or division rounds the exact value
+    // once, as the reader would. Most typed entries are such numbers.
     const long long scale = position - s.count;
     const auto maxScale = static_cast<long long>(kPowersOfTen.size()) - 1;
     if (s.count <= kExactDigits && scale <= maxScale && scale >= -maxScale) {
@@ -462,17 +481,10 @@ bool ReadsAsNumber(const QString& text) {
 } // namespace
 
 double Val(const QString& text) {
+    if (const std::optional<double> plain = PlainNumber(text))
+        return *plain;
     const Scanned s = Scan(text);
     return s.found ? ToDouble(s, text) : 0.0;
-}
-
-double RoundHalfToEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    // below / 2 is exact, so it is whole just when below is even.
-    if (fraction > 0.5 || (fraction == 0.5 && std::floor(below / 2) != below / 2))
-        return below + 1.0;
-    return below;
 }
 
 std::int16_t CInt(double value) {
@@ -490,15 +502,9 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
-float SaturateToSingle(double value) {
-    if (std::isnan(value))
-        return 0.0f;
-    if (std::fabs(value) >= kSingleOverflow)
-        return value < 0 ? -std::numeric_limits<float>::max() : std::numeric_limits<float>::max();
-    return static_cast<float>(value);
-}
-
 double Val(QLatin1StringView text) {
+    if (const std::optional<double> plain = PlainNumber(text))
+        return *plain;
     const Scanned s = Scan(text);
     return s.found ? ToDouble(s, text) : 0.0;
 }

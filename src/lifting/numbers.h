@@ -4,7 +4,9 @@
 #include <QString>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -23,10 +25,21 @@ double Val(const QString& text);
 double Val(QLatin1StringView text);
 
 // The nearest whole number, ties to the even neighbour.
-double RoundHalfToEven(double value);
+inline double RoundHalfToEven(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    // below / 2 is exact, so it is whole just when below is even.
+    if (fraction > 0.5 || (fraction == 0.5 && std::floor(below / 2) != below / 2))
+        return below + 1.0;
+    return below;
+}
 
 // Nearest 16-bit integer, ties to even; outside -32768..32767 raises Overflow.
 std::int16_t CInt(double value);
+
+// Doubles at or above this magnitude round to infinity when stored as a float
+// (FLT_MAX plus half a unit in its last place; the tie goes to infinity).
+inline constexpr double kSingleOverflow = 0x1.ffffffp+127;
 
 // Stores a double in a 32-bit float, rounding to nearest; a value that would
 // round beyond the float range raises Overflow.
@@ -34,7 +47,13 @@ float ToSingle(double value);
 
 // Like ToSingle, but a value beyond the float range becomes the largest finite
 // float of its sign instead of an error.
-float SaturateToSingle(double value);
+inline float SaturateToSingle(double value) {
+    if (std::isnan(value))
+        return 0.0f;
+    if (std::fabs(value) >= kSingleOverflow)
+        return value < 0 ? -std::numeric_limits<float>::max() : std::numeric_limits<float>::max();
+    return static_cast<float>(value);
+}
 
 // Decimal text of a number at its type's precision (15 significant digits for
 // a double, 7 for a float), with a leading blank for zero and positive values.
