@@ -131,10 +131,10 @@ void WriteResults(CsvWriter* out, const lifting::Sheet& sheet, lifting::FigureTe
         const lifting::Content& content = sheet[result.cell];
         switch (content.kind) {
         case Kind::Number:
-            out->Field(QByteArrayView(texts->Text(content.number)));
+            out->Number(texts->Text(content.number));
             break;
         case Kind::NoLiftingIndex:
-            out->Field(QByteArrayView(lifting::kNoLiftingIndex));
+            out->Number(lifting::kNoLiftingIndex);
             break;
         case Kind::Empty:
         case Kind::Typed: // no result cell shows an entry as typed

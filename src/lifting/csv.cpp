@@ -216,6 +216,12 @@ void CsvWriter::Field(QByteArrayView text) {
     used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
+void CsvWriter::Number(std::string_view text) {
+    char* out = Start(text.size());
+    std::memcpy(out, text.data(), text.size());
+    used_ = static_cast<std::size_t>(out + text.size() - buffer_.data());
+}
+
 void CsvWriter::Field(QStringView text) {
     // The sheet's texts are ASCII without any special byte: copied as they are.
     for (const QChar c : text) {

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QIODevice;
@@ -93,6 +94,8 @@ class CsvWriter {
     // Adds a field to the current record, quoted where it has to be.
     void Field(QByteArrayView text);
     void Field(QStringView text);
+    // A number's text, which never needs quotes.
+    void Number(std::string_view text);
     // Ends the record with CRLF.
     void EndRecord();
     // Writes what is buffered. False when any write failed (error() says how);

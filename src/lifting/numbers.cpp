@@ -552,12 +552,16 @@ std::string_view FigureTexts::Text(const Figure& figure) {
     if (slot.size != 0 && std::bit_cast<std::uint64_t>(slot.value) == bits &&
         slot.single == figure.single && slot.pattern == figure.pattern)
         return {slot.chars.data(), slot.size};
-    longText_ = FormatText(figure);
-    const std::string_view text = longText_.view();
-    if (text.size() > slot.chars.size())
-        return text;
-    slot = {
-        figure.value, figure.single, figure.pattern, static_cast<std::uint8_t>(text.size()), {}};
+    const NumberText formatted = FormatText(figure);
+    const std::string_view text = formatted.view();
+    if (text.size() > slot.chars.size()) {
+        longText_ = formatted;
+        return longText_.view();
+    }
+    slot.value = figure.value;
+    slot.single = figure.single;
+    slot.pattern = figure.pattern;
+    slot.size = static_cast<std::uint8_t>(text.size());
     std::copy(text.begin(), text.end(), slot.chars.begin());
     return {slot.chars.data(), slot.size};
 }
