@@ -182,10 +182,8 @@ void CsvWriter::WriteByteOrderMark() {
     used_ += kByteOrderMark.size();
 }
 
-char* CsvWriter::Room(std::size_t n) {
-    if (used_ + n > buffer_.size())
-        buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
-    return buffer_.data() + used_;
+void CsvWriter::Grow(std::size_t n) {
+    buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
 }
 
 char* CsvWriter::Start(std::size_t n) {
@@ -217,9 +215,11 @@ void CsvWriter::Field(QByteArrayView text) {
 }
 
 void CsvWriter::Number(std::string_view text) {
+    // A few characters: copied one by one rather than through memcpy.
     char* out = Start(text.size());
-    std::memcpy(out, text.data(), text.size());
-    used_ = static_cast<std::size_t>(out + text.size() - buffer_.data());
+    for (const char c : text)
+        *out++ = c;
+    used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
 void CsvWriter::Field(QStringView text) {

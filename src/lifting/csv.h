@@ -106,7 +106,12 @@ class CsvWriter {
 
   private:
     // Room for n more bytes; returns where they go.
-    char* Room(std::size_t n);
+    char* Room(std::size_t n) {
+        if (used_ + n > buffer_.size())
+            Grow(n);
+        return buffer_.data() + used_;
+    }
+    void Grow(std::size_t n);
     // The same for a field, after the separator the record needs.
     char* Start(std::size_t n);
 

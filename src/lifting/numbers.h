@@ -120,7 +120,7 @@ class FigureTexts {
         bool single = false;
         Pattern pattern = Pattern::General;
         std::uint8_t size = 0; // 0: empty; every text has a character
-        std::array<char, 21> chars{};
+        std::array<char, 13> chars{};
     };
     std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kIndexBits);
     NumberText longText_;
