@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -148,6 +150,88 @@ TEST(Batch, WorksTheJobsOfACsvFileAndOfJobFiles) {
     EXPECT_EQ(jobRows[0].at("file"), "dish washer.liftjob");
     EXPECT_EQ(jobRows[0].at("title"), "Dishes");
     ExpectResults(jobRows[0], "dish washer");
+}
+
+// The batch reads its entries from bytes and prints its results from the
+// engine's figures, remembering texts it printed before; the sheet's texts
+// come from typed strings. Both must give the same cells for any job.
+TEST(Batch, AgreesWithTheSheetOnRandomJobs) {
+    using lifting::Cell;
+    const std::vector<std::pair<std::string, Cell>> kCells{
+        {"hm_origin", Cell::HmOrigin},
+        {"hm_destination", Cell::HmDestination},
+        {"vm_origin", Cell::VmOrigin},
+        {"vm_destination", Cell::VmDestination},
+        {"d", Cell::Distance},
+        {"dm", Cell::DmOrigin},
+        {"am_origin", Cell::AmOrigin},
+        {"am_destination", Cell::AmDestination},
+        {"fm_origin", Cell::FmOrigin},
+        {"fm_destination", Cell::FmDestination},
+        {"cm_origin", Cell::CmOrigin},
+        {"cm_destination", Cell::CmDestination},
+        {"lc", Cell::LcOrigin},
+        {"rwl_origin", Cell::RwlOrigin},
+        {"rwl_destination", Cell::RwlDestination},
+        {"li_origin", Cell::LiOrigin},
+        {"li_destination", Cell::LiDestination}};
+    // Plain entries most of the time, and now and then every other kind.
+    const std::vector<QString> kOdd{"",
+                                    " 7",
+                                    "-3",
+                                    "+12.",
+                                    "1e2",
+                                    "2.5E-1",
+                                    "abc",
+                                    "12,5",
+                                    "0",
+                                    "1e39",
+                                    ".5",
+                                    "007",
+                                    "99999999999999999",
+                                    "1e-7",
+                                    "3.14159265358979323846"};
+    std::mt19937 random(1234);
+    auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    lifting::CsvWriter writer(&csv);
+    for (const char* column :
+         {"units", "duration", "coupling", "lavg", "lmax", "origin_h", "origin_v", "destination_h",
+          "destination_v", "origin_a", "destination_a", "frequency"})
+        writer.Field(QByteArrayView(column));
+    writer.EndRecord();
+    std::vector<lifting::Job> jobs(3000);
+    for (lifting::Job& job : jobs) {
+        job.units = below(2) == 0 ? lifting::Units::UsCustomary : lifting::Units::Metric;
+        job.duration = static_cast<lifting::Duration>(below(3));
+        job.coupling = static_cast<lifting::Coupling>(below(3));
+        writer.Field(QStringView(QString(lifting::KeyOf(job.units))));
+        writer.Field(QStringView(QString(lifting::KeyOf(job.duration))));
+        writer.Field(QStringView(QString(lifting::KeyOf(job.coupling))));
+        for (std::optional<QString>& entry : job.entries) {
+            const QString text = below(4) == 0   ? kOdd[static_cast<std::size_t>(below(15))]
+                                 : below(2) == 0 ? QString::number(below(200))
+                                                 : QString::number(below(2000) / 10.0);
+            // An empty field is an entry never made.
+            if (!text.isEmpty())
+                entry = text;
+            writer.Field(QStringView(text));
+        }
+        writer.EndRecord();
+    }
+    ASSERT_TRUE(writer.Flush());
+    QTemporaryDir dir;
+    const Outcome outcome = Batch(dir, {QStringLiteral("-")}, csv.data());
+    EXPECT_EQ(outcome.exit, 0) << outcome.err;
+    const auto rows = Rows(outcome.out);
+    ASSERT_EQ(rows.size(), jobs.size());
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const lifting::Shown shown = lifting::Evaluate(jobs[i]);
+        for (const auto& [column, cell] : kCells)
+            ASSERT_EQ(rows[i].at(column), shown[cell].toStdString())
+                << "row " << i << " " << column;
+    }
 }
 
 // Columns in any order and case, quoted fields, CRLF and a byte order mark,
