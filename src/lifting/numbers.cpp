@@ -199,6 +199,32 @@ struct Decimal {
     int exponent = 0;
 };
 
+// Drops the trailing zeros of d's digits.
+void Trim(Decimal* d) {
+    while (d->count > 1 && d->digits % 10 == 0) {
+        d->digits /= 10;
+        --d->count;
+    }
+}
+
+// 10^0 to 10^19, the powers of ten in 64 bits.
+constexpr auto kTens64 = [] {
+    std::array<std::uint64_t, 20> tens{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& ten : tens) {
+        ten = power;
+        power *= 10;
+    }
+    return tens;
+}();
+
+std::uint64_t TenTo(int power) {
+    return kTens64[static_cast<std::size_t>(power)];
+}
+
+// GCC and Clang have 128-bit integers; elsewhere every number is printed by
+// the standard library, to the same digits.
+#if defined(__SIZEOF_INT128__)
 using Wide = unsigned __int128;
 
 // 10^0 to 10^38, and 5^0 to 5^55: the powers that fit in 128 bits.
@@ -220,10 +246,6 @@ constexpr auto kFives = [] {
     }
     return fives;
 }();
-
-std::uint64_t TenTo(int power) {
-    return static_cast<std::uint64_t>(kTens[static_cast<std::size_t>(power)]);
-}
 
 int BitWidth(Wide n) {
     const auto high = static_cast<std::uint64_t>(n >> 64);
@@ -270,14 +292,6 @@ std::optional<Scaled> Scale(std::uint64_t mantissa, int exponent, int p) {
     return Scaled{n / unit, n % unit, unit};
 }
 
-// Drops the trailing zeros of d's digits.
-void Trim(Decimal* d) {
-    while (d->count > 1 && d->digits % 10 == 0) {
-        d->digits /= 10;
-        --d->count;
-    }
-}
-
 // The digits of a positive finite value rounded to `significant` digits, ties
 // to even as the standard library prints them, computed exactly in 128-bit
 // integers; nothing where they cannot hold the numbers (values far from 1).
@@ -315,6 +329,11 @@ std::optional<Decimal> ExactDecimal(double value, int significant) {
     }
     return std::nullopt;
 }
+#else
+std::optional<Decimal> ExactDecimal(double /*value*/, int /*significant*/) {
+    return std::nullopt;
+}
+#endif
 
 Decimal ToDecimal(double value, int significant) {
     if (value == 0.0 || std::isnan(value))
