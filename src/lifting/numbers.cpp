@@ -207,16 +207,19 @@ void Trim(Decimal* d) {
     }
 }
 
-// 10^0 to 10^19, the powers of ten in 64 bits.
-constexpr auto kTens64 = [] {
-    std::array<std::uint64_t, 20> tens{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& ten : tens) {
-        ten = power;
-        power *= 10;
+// base^0 to base^(N-1).
+template <typename T, std::size_t N> constexpr std::array<T, N> PowersOf(T base) {
+    std::array<T, N> powers{};
+    T power = 1;
+    for (T& p : powers) {
+        p = power;
+        power *= base;
     }
-    return tens;
-}();
+    return powers;
+}
+
+// 10^0 to 10^19, the powers of ten in 64 bits.
+constexpr auto kTens64 = PowersOf<std::uint64_t, 20>(10);
 
 std::uint64_t TenTo(int power) {
     return kTens64[static_cast<std::size_t>(power)];
@@ -228,24 +231,8 @@ std::uint64_t TenTo(int power) {
 using Wide = unsigned __int128;
 
 // 10^0 to 10^38, and 5^0 to 5^55: the powers that fit in 128 bits.
-constexpr auto kTens = [] {
-    std::array<Wide, 39> tens{};
-    Wide power = 1;
-    for (Wide& ten : tens) {
-        ten = power;
-        power *= 10;
-    }
-    return tens;
-}();
-constexpr auto kFives = [] {
-    std::array<Wide, 56> fives{};
-    Wide power = 1;
-    for (Wide& five : fives) {
-        five = power;
-        power *= 5;
-    }
-    return fives;
-}();
+constexpr auto kTens = PowersOf<Wide, 39>(10);
+constexpr auto kFives = PowersOf<Wide, 56>(5);
 
 int BitWidth(Wide n) {
     const auto high = static_cast<std::uint64_t>(n >> 64);
