@@ -198,7 +198,9 @@ void CsvWriter::Field(QByteArrayView text) {
     const auto size = static_cast<std::size_t>(text.size());
     if (!NeedsQuotes(text)) {
         char* out = Start(size);
-        std::memcpy(out, text.data(), size);
+        // An empty view may have no data at all, which memcpy must not see.
+        if (size > 0)
+            std::memcpy(out, text.data(), size);
         used_ = static_cast<std::size_t>(out + size - buffer_.data());
         return;
     }
