@@ -52,11 +52,11 @@ class Replay {
         switch (entry) {
         case Entry::LoadAvg:
             lavg_ = typed;
-            sheet_[Cell::LoadAvg] = TypedContent(entry);
+            sheet_[CellOf(entry)] = TypedContent(entry);
             break;
         case Entry::LoadMax:
             lmax_ = typed;
-            sheet_[Cell::LoadMax] = TypedContent(entry);
+            sheet_[CellOf(entry)] = TypedContent(entry);
             break;
         case Entry::OriginH:
             hmO_ = Show(entry, Cell::HmOrigin, ReadHorizontal(typed, u_).hm);
@@ -88,7 +88,7 @@ class Replay {
 
     // Shows an entry as typed and the multiplier it gives, and returns that.
     float Show(Entry entry, Cell multiplierCell, float multiplier) {
-        sheet_[kEntryCells[static_cast<std::size_t>(entry)]] = TypedContent(entry);
+        sheet_[CellOf(entry)] = TypedContent(entry);
         sheet_[multiplierCell] = NumberContent(MultiplierFigure(multiplier));
         return multiplier;
     }
@@ -140,12 +140,6 @@ class Replay {
         return index ? NumberContent(LiftingIndexFigure(*index))
                      : Content{Content::Kind::NoLiftingIndex, Entry::LoadAvg, {}};
     }
-
-    // The cell that shows each entry as typed, by Entry.
-    static constexpr std::array<Cell, kEntryCount> kEntryCells{
-        Cell::LoadAvg,      Cell::LoadMax, Cell::OriginH,      Cell::OriginV,   Cell::DestinationH,
-        Cell::DestinationV, Cell::OriginA, Cell::DestinationA, Cell::Frequency,
-    };
 
     const JobNumbers& job_;
     const Units u_;

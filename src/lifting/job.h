@@ -68,6 +68,15 @@ enum class Cell {
 };
 inline constexpr int kCellCount = 32;
 
+// The cell that shows an entry as typed.
+constexpr Cell CellOf(Entry entry) {
+    constexpr std::array<Cell, kEntryCount> kCells{
+        Cell::LoadAvg,      Cell::LoadMax, Cell::OriginH,      Cell::OriginV,   Cell::DestinationH,
+        Cell::DestinationV, Cell::OriginA, Cell::DestinationA, Cell::Frequency,
+    };
+    return kCells[static_cast<std::size_t>(entry)];
+}
+
 // "Picture7" for Cell::Distance.
 QString CellName(Cell cell);
 constexpr Cell CellAt(int number) {

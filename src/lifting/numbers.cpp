@@ -472,6 +472,24 @@ void FormatDecimal(const Decimal& d, Pattern pattern, int significant, NumberTex
     General(d, significant, out);
 }
 
+template <typename Text> double ValOf(const Text& text) {
+    if (const std::optional<double> plain = PlainNumber(text))
+        return *plain;
+    const Scanned s = Scan(text);
+    return s.found ? ToDouble(s, text) : 0.0;
+}
+
+// The general form at a precision, after a blank that stands where a minus
+// would.
+QString StrAt(double value, int significant) {
+    NumberText text;
+    const Decimal d = ToDecimal(value, significant);
+    if (!d.negative)
+        text.Append(' ');
+    General(d, significant, &text);
+    return text.toString();
+}
+
 // True when the whole text, blanks aside, is one number.
 bool ReadsAsNumber(const QString& text) {
     const Scanned s = Scan(text);
@@ -487,10 +505,7 @@ bool ReadsAsNumber(const QString& text) {
 } // namespace
 
 double Val(const QString& text) {
-    if (const std::optional<double> plain = PlainNumber(text))
-        return *plain;
-    const Scanned s = Scan(text);
-    return s.found ? ToDouble(s, text) : 0.0;
+    return ValOf(text);
 }
 
 std::int16_t CInt(double value) {
@@ -509,33 +524,19 @@ float ToSingle(double value) {
 }
 
 double Val(QLatin1StringView text) {
-    if (const std::optional<double> plain = PlainNumber(text))
-        return *plain;
-    const Scanned s = Scan(text);
-    return s.found ? ToDouble(s, text) : 0.0;
+    return ValOf(text);
 }
 
 QString NumberText::toString() const {
     return QString::fromLatin1(chars_.data(), static_cast<qsizetype>(size_));
 }
 
-// Str's leading blank stands where a minus would.
 QString Str(double value) {
-    NumberText text;
-    const Decimal d = ToDecimal(value, kDoubleDigits);
-    if (!d.negative)
-        text.Append(' ');
-    General(d, kDoubleDigits, &text);
-    return text.toString();
+    return StrAt(value, kDoubleDigits);
 }
 
 QString Str(float value) {
-    NumberText text;
-    const Decimal d = ToDecimal(value, kSingleDigits);
-    if (!d.negative)
-        text.Append(' ');
-    General(d, kSingleDigits, &text);
-    return text.toString();
+    return StrAt(value, kSingleDigits);
 }
 
 NumberText FormatText(const Figure& figure) {

@@ -10,45 +10,38 @@ namespace {
 
 using lifting::Cell;
 
-// One row's entry: its prompt, the cell that shows the text typed and the
-// cell that shows the multiplier that follows from it.
+// One row's entry: its prompt and the cell that shows the multiplier that
+// follows from it.
 struct EntrySide {
     lifting::Entry entry;
     PromptText prompt;
-    Cell valueCell;
     Cell multiplierCell;
 };
 
 constexpr EntrySide kOriginH{
     lifting::Entry::OriginH,
     {"Enter Number of Origin H", "Hand Locations(in)", "20", "Hand Locations(cm)", "25"},
-    Cell::OriginH,
     Cell::HmOrigin};
 constexpr EntrySide kDestinationH{
     lifting::Entry::DestinationH,
     {"Enter Number of Destination H", "Hand Locations(in)", "20", "Hand Locations(cm)", "30"},
-    Cell::DestinationH,
     Cell::HmDestination};
 constexpr EntrySide kOriginV{
     lifting::Entry::OriginV,
     {"Enter Number of Origin V", "Hand Locations(in)", "44", "Hand Locations(cm)", "30"},
-    Cell::OriginV,
     Cell::VmOrigin};
 constexpr EntrySide kDestinationV{
     lifting::Entry::DestinationV,
     {"Enter Number of Distination V", "Hand Locations(in)", "7", "Hand Locations(cm)", "125"},
-    Cell::DestinationV,
     Cell::VmDestination};
 // Degrees under both unit systems.
 constexpr EntrySide kOriginA{
     lifting::Entry::OriginA,
     {"Enter Number of Asymmetric Angle (degrees)", "Origin", "30", "Origin", "30"},
-    Cell::OriginA,
     Cell::AmOrigin};
 constexpr EntrySide kDestinationA{
     lifting::Entry::DestinationA,
     {"Enter Number of Asymmetric Angle (degrees)", "Destination", "30", "Destination", "30"},
-    Cell::DestinationA,
     Cell::AmDestination};
 
 constexpr PromptText kLoadAvg{"Enter Number of L(AVG)", "Object Weight (Lbs)", "20",
@@ -75,7 +68,7 @@ void Form1::EnterHorizontal(Side side) {
 
     text = Ask(s.prompt);
     Record(s.entry, text);
-    PrintInto(s.valueCell, text);
+    PrintInto(lifting::CellOf(s.entry), text);
     const lifting::HorizontalEntry read = lifting::ReadHorizontal(lifting::Val(text), RuleUnits());
     whole = read.whole;
     hm = read.hm;
@@ -99,7 +92,7 @@ void Form1::EnterVertical(Side side) {
 
     text = Ask(s.prompt);
     Record(s.entry, text);
-    PrintInto(s.valueCell, text);
+    PrintInto(lifting::CellOf(s.entry), text);
     const lifting::VerticalEntry read = lifting::ReadVertical(lifting::Val(text), RuleUnits());
     v = read.v;
     vm = read.vm;
@@ -121,7 +114,7 @@ void Form1::EnterAngle(Side side) {
 
     const QString text = Ask(s.prompt);
     Record(s.entry, text);
-    PrintInto(s.valueCell, text);
+    PrintInto(lifting::CellOf(s.entry), text);
     am = lifting::ReadAngle(lifting::Val(text));
     PrintInto(s.multiplierCell, lifting::MultiplierText(am));
 }
