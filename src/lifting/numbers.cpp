@@ -490,9 +490,8 @@ QString StrAt(double value, int significant) {
     return text.toString();
 }
 
-// True when the whole text, blanks aside, is one number.
-bool ReadsAsNumber(const QString& text) {
-    const Scanned s = Scan(text);
+// True when the scanned number is the whole text, blanks aside.
+template <typename Text> bool IsWhole(const Scanned& s, const Text& text) {
     if (!s.found)
         return false;
     for (qsizetype i = s.end; i < text.size(); ++i) {
@@ -500,6 +499,19 @@ bool ReadsAsNumber(const QString& text) {
             return false;
     }
     return true;
+}
+
+bool ReadsAsNumber(const QString& text) {
+    return IsWhole(Scan(text), text);
+}
+
+template <typename Text> std::optional<double> ReadNumberOf(const Text& text) {
+    if (const std::optional<double> plain = PlainNumber(text))
+        return *plain;
+    const Scanned s = Scan(text);
+    if (!IsWhole(s, text))
+        return std::nullopt;
+    return ToDouble(s, text);
 }
 
 } // namespace
@@ -525,6 +537,14 @@ float ToSingle(double value) {
 
 double Val(QLatin1StringView text) {
     return ValOf(text);
+}
+
+std::optional<double> ReadNumber(const QString& text) {
+    return ReadNumberOf(text);
+}
+
+std::optional<double> ReadNumber(QLatin1StringView text) {
+    return ReadNumberOf(text);
 }
 
 QString NumberText::toString() const {

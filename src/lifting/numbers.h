@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,10 @@ double Val(const QString& text);
 // The same over bytes, such as UTF-8 text: a number is ASCII, and no byte of
 // another character can continue one, so the bytes read as the text does.
 double Val(QLatin1StringView text);
+// The number a whole text reads as, blanks around it aside, as Val reads it;
+// nothing when the text holds anything else, or no number at all.
+std::optional<double> ReadNumber(const QString& text);
+std::optional<double> ReadNumber(QLatin1StringView text);
 
 // The nearest whole number, ties to the even neighbour.
 inline double RoundHalfToEven(double value) {
