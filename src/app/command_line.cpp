@@ -71,8 +71,6 @@ Command ParseCommandLine(const QStringList& arguments) {
     }
     if (!command.output.isEmpty())
         return error(QStringLiteral("-o goes with --batch or --report"));
-    if (command.files.size() > 1)
-        return error(QStringLiteral("the worksheet opens one job file at a time"));
     return command;
 }
 

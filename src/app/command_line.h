@@ -8,7 +8,7 @@ namespace app {
 
 struct Command {
     enum class Kind {
-        Window,  // open the worksheet, with files.front() opened when given
+        Window,  // open the worksheet, with the file opened when one is given
         Batch,   // evaluate files (CSV, "-" for standard input, or job files)
         Report,  // write the report of files.front() to output
         Help,    // print text and end
