@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -158,6 +159,13 @@ void Responder::Respond(QWidget& dialog) {
             edit->selectAll();
             edit->insert(text_);
             box->button(QDialogButtonBox::Ok)->click();
+            // A text the prompt refuses keeps it open with a line saying why:
+            // noted, then cancelled, so that the test goes on.
+            if (prompt->isVisible()) {
+                if (auto* problem = prompt->findChild<QLabel*>(QStringLiteral("problem")))
+                    seen_->problem = problem->text();
+                box->button(QDialogButtonBox::Cancel)->click();
+            }
         } else {
             box->button(QDialogButtonBox::Cancel)->click();
         }

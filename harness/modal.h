@@ -21,6 +21,7 @@ struct Modal {
     QString title;
     QString message;     // prompt label or message box text
     QString defaultText; // a prompt's pre-filled text
+    QString problem;     // why a prompt refused the text typed, if it did
     QStringList buttons; // a message box's buttons
     bool hasIcon = false;
     QString font; // the dialog's font, as QFont::toString() gives it

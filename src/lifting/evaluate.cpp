@@ -1,6 +1,7 @@
 #include "lifting/job.h"
 
 #include "lifting/numbers.h"
+#include "lifting/sheet_engine.h"
 
 namespace lifting {
 namespace {
@@ -156,14 +157,6 @@ std::string_view KeyOf(Entry entry) {
     return kKeys[static_cast<std::size_t>(entry)];
 }
 
-std::optional<Entry> EntryOfKey(std::string_view key) {
-    for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        if (kKeys[i] == key)
-            return static_cast<Entry>(i);
-    }
-    return std::nullopt;
-}
-
 QString CellName(Cell cell) {
     return QStringLiteral("Picture%1").arg(static_cast<int>(cell));
 }
@@ -184,26 +177,9 @@ Sheet Solve(const JobNumbers& job, bool calculated) {
 }
 
 Shown Evaluate(const Job& job, bool calculated) {
-    const Sheet sheet = Solve(NumbersOf(job), calculated);
-    Shown shown;
-    for (int number = 1; number <= kCellCount; ++number) {
-        const Cell cell = CellAt(number);
-        const Content& content = sheet[cell];
-        switch (content.kind) {
-        case Content::Kind::Empty:
-            break;
-        case Content::Kind::Typed:
-            shown[cell] = job[content.typed].value_or(QString());
-            break;
-        case Content::Kind::Number:
-            shown[cell] = Format(content.number);
-            break;
-        case Content::Kind::NoLiftingIndex:
-            shown[cell] = QString::fromLatin1(kNoLiftingIndex);
-            break;
-        }
-    }
-    return shown;
+    SheetEngine sheet;
+    sheet.EnterJob(job, calculated);
+    return sheet.Texts();
 }
 
 } // namespace lifting

@@ -28,7 +28,6 @@ inline constexpr std::size_t kEntryCount = 9;
 
 // "lavg", "lmax", "origin_h", ...: the name of an entry in files.
 std::string_view KeyOf(Entry entry);
-std::optional<Entry> EntryOfKey(std::string_view key);
 
 // The 32 display cells of the sheet; each is the number of its control
 // (Cell::Distance is Picture7).
@@ -87,8 +86,7 @@ struct Job {
     Units units = Units::UsCustomary;
     Duration duration = Duration::UpToOneHour;
     Coupling coupling = Coupling::Good;
-    // The text typed for each entry, or nothing where the entry was never made
-    // (a cancelled prompt is an entry of the empty text).
+    // The text typed for each entry, or nothing where the entry was never made.
     std::array<std::optional<QString>, kEntryCount> entries;
 
     std::optional<QString>& operator[](Entry e) { return entries[static_cast<std::size_t>(e)]; }

@@ -1,8 +1,10 @@
 #include "widgets/dialogs.h"
 
+#include <QBoxLayout>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QtMath>
@@ -28,9 +30,51 @@ int TitleWidth(const QWidget& dialog, const QString& title) {
 
 } // namespace
 
-QString InputBox(QWidget* parent, const QString& message, const QString& title,
-                 const QString& defaultText) {
-    QInputDialog dialog(parent);
+namespace {
+
+// A value prompt that stays open on a text its check refuses and says why.
+class CheckedInputDialog : public QInputDialog {
+  public:
+    CheckedInputDialog(QWidget* parent, const Check& check) : QInputDialog(parent), check_(check) {}
+
+    void done(int result) override {
+        if (result == QDialog::Accepted && check_) {
+            if (const QString problem = check_(textValue()); !problem.isEmpty()) {
+                ShowProblem(problem);
+                return;
+            }
+        }
+        QInputDialog::done(result);
+    }
+
+  private:
+    void ShowProblem(const QString& problem) {
+        if (problem_ == nullptr) {
+            problem_ = new QLabel(this);
+            problem_->setObjectName(QStringLiteral("problem"));
+            problem_->setWordWrap(true);
+            problem_->setTextFormat(Qt::PlainText);
+            // Above the buttons, under the text it speaks of.
+            if (auto* box = qobject_cast<QBoxLayout*>(layout()))
+                box->insertWidget(box->count() - 1, problem_);
+        }
+        problem_->setText(problem);
+        if (auto* edit = findChild<QLineEdit*>()) {
+            edit->setAccessibleDescription(problem);
+            edit->selectAll();
+            edit->setFocus();
+        }
+    }
+
+    Check check_;
+    QLabel* problem_ = nullptr;
+};
+
+} // namespace
+
+std::optional<QString> InputBox(QWidget* parent, const QString& message, const QString& title,
+                                const QString& defaultText, const Check& check) {
+    CheckedInputDialog dialog(parent, check);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(message);
@@ -40,7 +84,7 @@ QString InputBox(QWidget* parent, const QString& message, const QString& title,
     if (auto* edit = dialog.findChild<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
     if (dialog.exec() != QDialog::Accepted)
-        return {};
+        return std::nullopt;
     return dialog.textValue();
 }
 

@@ -3,12 +3,9 @@
 #include <QCoreApplication>
 
 void Form1::Calculate() {
-    ApplyUnitSystem();
-    ComputeDistanceMultiplier();
-    ComputeCouplingMultiplier();
-    ShowLoadConstant();
-    ComputeRwlAndLiftingIndex();
-    calculated_ = true;
+    ShowUnitCaptions();
+    SheetEngine::Calculate();
+    PaintChanged();
 }
 
 void Form1::EndProgram() {

@@ -19,39 +19,66 @@ namespace {
 
 const QString kTitle = QStringLiteral("Job Analysis Worksheet - Revised NIOSH Lifting Equation");
 
-// What each procedure of the wiring is, in the order of window::Procedure.
-using F = Form1;
-constexpr std::array<Form1::Procedure, window::kProcedureCount> kProcedures{
-    nullptr,
-    &F::Calculate,
-    &F::EndProgram,
-    &F::ClearAllCells,
-    &F::ApplyUnitSystem,
-    &F::RecomputeFrequencyMultiplier,
-    &F::ComputeCouplingMultiplier,
-    &F::EnterLoadAvg,
-    &F::EnterLoadMax,
-    &F::EnterOriginH,
-    &F::EnterDestinationH,
-    &F::EnterOriginV,
-    &F::EnterDestinationV,
-    &F::EnterOriginAngle,
-    &F::EnterDestinationAngle,
-    &F::EnterFrequency,
-    &F::ComputeDistanceMultiplier,
-    &F::ShowVerticalDistanceInfo,
-    &F::ShowHmSuggestions,
-    &F::ShowVmSuggestions,
-    &F::ShowDmSuggestions,
-    &F::ShowAmSuggestions,
-    &F::ShowFmSuggestions,
-    &F::ShowCmSuggestions,
-    &F::ShowRwlSuggestions,
-    &F::ShowLcSuggestions,
-};
-
+// What each procedure of the wiring is. A switch without a default, so that a
+// procedure added to the wiring but not here does not compile (-Wswitch).
 Form1::Procedure Member(window::Procedure procedure) {
-    return kProcedures[static_cast<std::size_t>(procedure)];
+    using enum window::Procedure;
+    using F = Form1;
+    switch (procedure) {
+    case None:
+        return nullptr;
+    case Calculate:
+        return &F::Calculate;
+    case EndProgram:
+        return &F::EndProgram;
+    case ClearAllCells:
+        return &F::ClearAllCells;
+    case ApplyUnitSystem:
+        return &F::ApplyUnitSystem;
+    case RecomputeFrequencyMultiplier:
+        return &F::RecomputeFrequencyMultiplier;
+    case ComputeCouplingMultiplier:
+        return &F::ComputeCouplingMultiplier;
+    case EnterLoadAvg:
+        return &F::EnterLoadAvg;
+    case EnterLoadMax:
+        return &F::EnterLoadMax;
+    case EnterOriginH:
+        return &F::EnterOriginH;
+    case EnterDestinationH:
+        return &F::EnterDestinationH;
+    case EnterOriginV:
+        return &F::EnterOriginV;
+    case EnterDestinationV:
+        return &F::EnterDestinationV;
+    case EnterOriginAngle:
+        return &F::EnterOriginAngle;
+    case EnterDestinationAngle:
+        return &F::EnterDestinationAngle;
+    case EnterFrequency:
+        return &F::EnterFrequency;
+    case ComputeDistanceMultiplier:
+        return &F::ComputeDistanceMultiplier;
+    case ShowVerticalDistanceInfo:
+        return &F::ShowVerticalDistanceInfo;
+    case ShowHmSuggestions:
+        return &F::ShowHmSuggestions;
+    case ShowVmSuggestions:
+        return &F::ShowVmSuggestions;
+    case ShowDmSuggestions:
+        return &F::ShowDmSuggestions;
+    case ShowAmSuggestions:
+        return &F::ShowAmSuggestions;
+    case ShowFmSuggestions:
+        return &F::ShowFmSuggestions;
+    case ShowCmSuggestions:
+        return &F::ShowCmSuggestions;
+    case ShowRwlSuggestions:
+        return &F::ShowRwlSuggestions;
+    case ShowLcSuggestions:
+        return &F::ShowLcSuggestions;
+    }
+    return nullptr; // not a value of the enumeration
 }
 
 template <typename Array> auto& Lookup(const Array& controls, int number) {
@@ -120,23 +147,24 @@ bool Form1::Value(Option option) const {
 
 namespace {
 
-// The class of the first selected option of the group, by its place there.
+// The class whose option is selected, by its place in the group. Each group
+// always has one selected; the first class stands in for the impossible case.
 template <typename Class, typename Options, typename IsSelected>
-std::optional<Class> Selected(const Options& options, IsSelected selected) {
+Class Selected(const Options& options, IsSelected selected) {
     for (std::size_t i = 0; i < options.size(); ++i) {
         if (selected(options[i]))
             return static_cast<Class>(i);
     }
-    return std::nullopt;
+    return Class{};
 }
 
 } // namespace
 
-std::optional<lifting::Duration> Form1::SelectedDuration() const {
+lifting::Duration Form1::SelectedDuration() const {
     return Selected<lifting::Duration>(kDurationOptions, [this](Option o) { return Value(o); });
 }
 
-std::optional<lifting::Coupling> Form1::SelectedCoupling() const {
+lifting::Coupling Form1::SelectedCoupling() const {
     return Selected<lifting::Coupling>(kCouplingOptions, [this](Option o) { return Value(o); });
 }
 
@@ -144,17 +172,31 @@ lifting::Units Form1::RuleUnits() const {
     return IsUsCustomary() ? lifting::Units::UsCustomary : lifting::Units::Metric;
 }
 
-QString Form1::Ask(const PromptText& prompt) {
-    if (scripted_)
-        return *std::exchange(scripted_, std::nullopt);
+std::optional<QString> Form1::Ask(const PromptText& prompt, lifting::Entry entry) {
     const bool us = IsUsCustomary();
+    const lifting::Units units = RuleUnits();
     return widgets::InputBox(this, QString::fromLatin1(prompt.message),
                              QString::fromLatin1(us ? prompt.usTitle : prompt.metricTitle),
-                             QString::fromLatin1(us ? prompt.usDefault : prompt.metricDefault));
+                             QString::fromLatin1(us ? prompt.usDefault : prompt.metricDefault),
+                             [entry, units](const QString& text) {
+                                 return lifting::ReadEntry(text, entry, units).problem;
+                             });
 }
 
-void Form1::PrintInto(lifting::Cell cell, const QString& text) {
-    widgets::DisplayCell& target = Picture(cell);
-    target.Cls();
-    target.Print(text);
+void Form1::PaintChanged() {
+    const std::uint32_t changed = TakeChanged();
+    for (int number = 1; number <= lifting::kCellCount; ++number) {
+        if (!(changed & (std::uint32_t{1} << (number - 1))))
+            continue;
+        const lifting::Cell cell = lifting::CellAt(number);
+        const QString text = Text(cell);
+        widgets::DisplayCell& target = Picture(cell);
+        // A cell that shows its text already is left alone, so that a screen
+        // reader hears only what changed.
+        if (target.text() == text)
+            continue;
+        target.Cls();
+        if ((*this)[cell].kind != lifting::Content::Kind::Empty)
+            target.Print(text);
+    }
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "lifting/job.h"
+#include "lifting/sheet_engine.h"
 
 #include <array>
 #include <cstdint>
@@ -23,37 +24,16 @@ struct Controls;
 }
 struct PromptText;
 
-// The job analysis worksheet: one window that owns every control, the state of
-// the worksheet and every procedure that works on them.
-class Form1 : public QWidget {
+// The job analysis worksheet: one window that owns every control and shows the
+// sheet's engine, whose state it keeps under the engine's names. Its
+// procedures prompt, run the engine's operation for the click and paint the
+// cells that changed.
+class Form1 : public QWidget, public lifting::SheetEngine {
     Q_OBJECT
 
   public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
-
-    // Worksheet state. Texts are kept exactly as typed; multipliers and RWLs
-    // as 32-bit floats. Nothing resets them for the life of the window.
-    QString myvalueHOV;  // origin V
-    QString myvalueHDV;  // destination V
-    QString myvalueFR;   // lifting frequency
-    float hmVARo2 = 0;   // HM at origin
-    float hmVARd2 = 0;   // HM at destination
-    float vmVARo1 = 0;   // origin V as a number
-    float vmVARd1 = 0;   // destination V as a number
-    float vmVARo2 = 0;   // VM at origin
-    float vmVARd2 = 0;   // VM at destination
-    float dmvar = 0;     // DM, both rows
-    float amVARo2 = 0;   // AM at origin
-    float amVARd2 = 0;   // AM at destination
-    float fMvardo = 0;   // FM at origin
-    float fMvardd = 0;   // FM at destination
-    float cmvaro = 0;    // CM at origin
-    float cmvard = 0;    // CM at destination
-    QString MyvalueLavg; // L(AVG)
-    QString MyvalueLmax; // L(Max)
-    float rwlORIGIN = 0; // RWL at origin
-    float rwlDESTIN = 0; // RWL at destination
 
     // Unit system and reset.
     void ApplyUnitSystem();
@@ -77,7 +57,6 @@ class Form1 : public QWidget {
     // Frequency multiplier.
     void EnterFrequency();
     void RecomputeFrequencyMultiplier();
-    void SelectFrequencyMultipliers(double rate, double originV, double destinationV);
 
     // Job results.
     void ComputeDistanceMultiplier();
@@ -103,21 +82,19 @@ class Form1 : public QWidget {
     using Procedure = void (Form1::*)();
     void RunEvent(Procedure first, Procedure second = nullptr);
 
-    // The job as entered so far: the options selected and the text last typed
-    // for each entry (nothing for an entry never made).
-    lifting::Job EnteredJob() const;
+    // The job as entered so far: the options selected and the text last taken
+    // for each entry (nothing for an entry never made or cancelled).
+    lifting::Job EnteredJob() const { return SheetEngine::EnteredJob(); }
     // Whether CALCULATE has been pressed since start-up, a reset or a unit
     // switch.
-    bool IsCalculated() const { return calculated_; }
+    bool IsCalculated() const { return calculated(); }
     // What the display cells show now.
     lifting::Shown ShownCells() const;
     // Puts the sheet back as a window just started shows it: every variable
     // and cell, the options and the unit captions.
     void ResetToStartUp();
-    // Resets the sheet, then enters the job through the window's own
-    // procedures in the order lifting::Evaluate uses: the options that differ
-    // from the start-up choice are clicked, each entry made is typed into its
-    // prompt (no prompt is shown), and CALCULATE is pressed where calculated.
+    // Resets the sheet and enters the job as the engine does (see
+    // lifting::SheetEngine::EnterJob), with the options selected to match.
     void EnterJob(const lifting::Job& job, bool calculated);
 
   protected:
@@ -141,9 +118,10 @@ class Form1 : public QWidget {
     // order.
     static constexpr std::array kDurationOptions{kUpToOneHour, kUpToTwoHours, kUpToEightHours};
     static constexpr std::array kCouplingOptions{kGood, kFair, kPoor};
-    // The class whose option is selected, if any is.
-    std::optional<lifting::Duration> SelectedDuration() const;
-    std::optional<lifting::Coupling> SelectedCoupling() const;
+    // The class whose option is selected. Each group always has one: an
+    // option is only ever deselected by selecting another of its group.
+    lifting::Duration SelectedDuration() const;
+    lifting::Coupling SelectedCoupling() const;
 
     // Tells the user of a run-time error that stopped an event.
     void Report(const lifting::RunTimeError& error);
@@ -155,34 +133,20 @@ class Form1 : public QWidget {
     // True when the option button is selected.
     bool Value(Option option) const;
     bool IsUsCustomary() const { return Value(kUsCustomary); }
-    bool IsMetric() const { return Value(kMetric); }
     // The rules' unit system: metric unless U.S. customary is selected.
     lifting::Units RuleUnits() const;
-    // The load constant of the selected unit system, and its captions too.
-    void PrintUnitSystem(bool withCaptions);
+    // The unit captions of the selected unit system.
+    void ShowUnitCaptions();
+    // Selects the options of the engine's state without running their clicks.
+    void SelectOptionsQuietly();
+    // Shows every cell the engine changed since the last paint.
+    void PaintChanged();
 
-    // Opens the value prompt with the texts of the selected unit system.
-    QString Ask(const PromptText& prompt);
-    // Clears a cell and prints one line into it.
-    void PrintInto(lifting::Cell cell, const QString& text);
-
-    // The two rows of the worksheet share their procedures.
-    enum class Side { Origin, Destination };
-    void EnterHorizontal(Side side);
-    void EnterVertical(Side side);
-    void EnterAngle(Side side);
-
-    QString strOriginH;          // origin H as typed
-    std::int16_t intOriginH = 0; // origin H as a whole number
-    QString strDestinH;          // destination H as typed
-    std::int16_t intDestinH = 0; // destination H as a whole number
-
-    // Notes the text typed for an entry, for EnteredJob.
-    void Record(lifting::Entry entry, const QString& typed) { entered_[entry] = typed; }
+    // Opens the value prompt for an entry with the texts of the selected unit
+    // system until a number it takes is typed; nothing when cancelled.
+    std::optional<QString> Ask(const PromptText& prompt, lifting::Entry entry);
+    // Prompts for an entry and enters the text typed; Cancel changes nothing.
+    void EnterValue(lifting::Entry entry);
 
     std::unique_ptr<window::Controls> controls_;
-    lifting::Job entered_;
-    bool calculated_ = false;
-    // The answer EnterJob gives the next prompt instead of the user.
-    std::optional<QString> scripted_;
 };

@@ -2,7 +2,6 @@
 
 #include "lifting/job.h"
 #include "widgets/click_label.h"
-#include "widgets/display_cell.h"
 
 #include <array>
 
@@ -32,45 +31,27 @@ constexpr std::array kUnitCaptions{
     UnitCaption{kRwlUnitDestination, "Lbs", "KG"},
 };
 
-// Every display cell but the two load constant cells, in clearing order.
-constexpr bool Cleared(int number) {
-    return number != static_cast<int>(Cell::LcOrigin) &&
-           number != static_cast<int>(Cell::LcDestination);
-}
-
 } // namespace
 
 void Form1::ApplyUnitSystem() {
-    PrintUnitSystem(true);
+    ShowUnitCaptions();
+    ShowLoadConstant();
 }
 
 void Form1::ShowLoadConstant() {
-    PrintUnitSystem(false);
+    SheetEngine::ShowLoadConstant();
+    PaintChanged();
 }
 
-void Form1::PrintUnitSystem(bool withCaptions) {
-    // Two separate tests, not alternatives: each option is read on its own.
-    for (const auto& [option, units] : {std::pair{kUsCustomary, lifting::Units::UsCustomary},
-                                        std::pair{kMetric, lifting::Units::Metric}}) {
-        if (!Value(option))
-            continue;
-        Picture(Cell::LcOrigin).Cls();
-        Picture(Cell::LcDestination).Cls();
-        Picture(Cell::LcOrigin).Print(lifting::LoadConstantText(units));
-        Picture(Cell::LcDestination).Print(lifting::LoadConstantText(units));
-        if (!withCaptions)
-            continue;
-        for (const UnitCaption& c : kUnitCaptions)
-            Label(c.label).setText(
-                QString::fromLatin1(units == lifting::Units::Metric ? c.metric : c.us));
-    }
+void Form1::ShowUnitCaptions() {
+    const bool metric = !IsUsCustomary();
+    for (const UnitCaption& c : kUnitCaptions)
+        Label(c.label).setText(QString::fromLatin1(metric ? c.metric : c.us));
 }
 
 void Form1::ClearAllCells() {
-    // Only a unit switch clears the sheet; what was calculated is gone.
-    calculated_ = false;
-    for (int number = 1; number <= lifting::kCellCount; ++number) {
-        if (Cleared(number))
-            Picture(lifting::CellAt(number)).Cls();
-    }
+    // A fresh sheet in the units now selected: nothing typed in the others
+    // is ever combined with them.
+    SwitchUnits(RuleUnits());
+    PaintChanged();
 }

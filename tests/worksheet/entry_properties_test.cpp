@@ -27,6 +27,12 @@ QString TwoDecimals(float value) {
     return lifting::Format(value, lifting::Pattern::TwoDecimals);
 }
 
+// Only a text that is wholly a number of 0 or more is an entry.
+bool Refused(const QString& typed) {
+    const std::optional<double> number = lifting::ReadNumber(typed);
+    return !number || *number < 0;
+}
+
 struct EntryCase {
     const char* control;
     const char* valueCell;
@@ -69,8 +75,9 @@ const EntryCase kEntries[] = {
     {"Label5", "Picture2", nullptr, {}},
 };
 
-// Random texts through every entry: the cell shows the text as typed, and the
-// multiplier is a well-formed number that follows its rule.
+// Random texts through every entry: a text taken shows as typed, and the
+// multiplier is a well-formed number that follows its rule; a text refused
+// says why and leaves the cell as it was.
 TEST(EntryProperties, RandomTextsGiveWellFormedMultipliers) {
     std::mt19937_64 random(20261208);
     support::Sheet sheet;
@@ -79,7 +86,14 @@ TEST(EntryProperties, RandomTextsGiveWellFormedMultipliers) {
         for (const auto& e : kEntries) {
             for (int i = 0; i < kTextsPerEntry; ++i) {
                 const QString typed = support::RandomText(random);
-                ASSERT_TRUE(sheet.enter(e.control, typed).shown) << e.control;
+                const QString before = sheet.cell(e.valueCell);
+                const harness::Modal seen = sheet.enter(e.control, typed);
+                ASSERT_TRUE(seen.shown) << e.control;
+                if (Refused(typed)) {
+                    EXPECT_FALSE(seen.problem.isEmpty()) << typed.left(60).toStdString();
+                    ASSERT_EQ(sheet.cell(e.valueCell), before) << e.control;
+                    continue;
+                }
                 ASSERT_EQ(sheet.cell(e.valueCell), typed) << e.control;
                 if (e.multiplierCell == nullptr)
                     continue;
@@ -100,7 +114,12 @@ TEST(EntryProperties, RandomFrequenciesShowTheirNumberAndTableFm) {
     support::Sheet sheet;
     for (int i = 0; i < 3 * kTextsPerEntry; ++i) {
         const QString typed = support::RandomText(random);
+        const QString before = sheet.form().myvalueFR;
         ASSERT_TRUE(sheet.enter("Picture18", typed).shown);
+        if (Refused(typed)) {
+            EXPECT_EQ(sheet.form().myvalueFR, before);
+            continue;
+        }
         EXPECT_EQ(sheet.form().myvalueFR, typed);
         const double f = lifting::Val(typed);
         const QString shown = sheet.cell("Picture18");

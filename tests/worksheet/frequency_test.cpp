@@ -11,9 +11,8 @@ TEST(Frequency, ShownThroughItsPatternWithTheMultipliers) {
         const char* shown;
         const char* fm;
     } const cases[] = {
-        {"3", "3.", "0.88"},      {"0.33", "0.3", "0.97"}, {"2.5", "2.5", "0.00"},
-        {"12abc", "12.", "0.37"}, {"1e1", "10.", "0.45"},  {"-4", "-4.", "1.00"},
-        {"", "0.", "1.00"},
+        {"3", "3.", "0.88"},     {"0.33", "0.3", "0.97"}, {"2.5", "2.5", "0.00"},
+        {" 12 ", "12.", "0.37"}, {"1e1", "10.", "0.45"},  {"0", "0.", "1.00"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(sheet.enter("Picture18", c.typed).shown);
@@ -24,12 +23,12 @@ TEST(Frequency, ShownThroughItsPatternWithTheMultipliers) {
     }
 }
 
-TEST(Frequency, CancelledPromptSelectsTheFirstRowByDuration) {
+TEST(Frequency, ZeroSelectsTheFirstRowByDuration) {
     support::Sheet sheet;
     for (const auto& [option, fm] : {std::pair{"Option1", "1.00"}, std::pair{"Option2", "0.95"},
                                      std::pair{"Option3", "0.85"}}) {
         sheet.click(option);
-        ASSERT_TRUE(sheet.cancel("Label24").shown);
+        ASSERT_TRUE(sheet.enter("Label24", "0").shown);
         EXPECT_EQ(sheet.cell("Picture18"), "0.");
         EXPECT_EQ(sheet.cell("Picture19"), fm) << option;
         EXPECT_EQ(sheet.cell("Picture20"), fm) << option;
@@ -63,7 +62,7 @@ TEST(Frequency, VerticalSplitByDuration) {
     EXPECT_EQ(sheet.cell("Picture18"), "9.");
 }
 
-TEST(Frequency, UnitSwitchKeepsFmUntilADurationClick) {
+TEST(Frequency, UnitSwitchClearsFmAndKeepsTheDuration) {
     support::Sheet sheet;
     sheet.enter("Picture4", "50");
     sheet.enter("Picture6", "80");
@@ -72,13 +71,13 @@ TEST(Frequency, UnitSwitchKeepsFmUntilADurationClick) {
     EXPECT_EQ(sheet.cell("Picture19"), "0.21"); // 50 in is high
     sheet.click("Option10");
     EXPECT_EQ(sheet.cell("Picture19"), "");
-    EXPECT_EQ(sheet.form().fMvardo, 0.21f);
-    // 50 cm is low, 80 cm high: the new threshold applies to the same texts.
-    sheet.click("Option3");
-    sheet.click("Option2");
+    EXPECT_EQ(sheet.form().fMvardo, 0.0f);
+    // 50 cm is low, 80 cm high, under the duration still selected.
+    sheet.enter("Picture4", "50");
+    sheet.enter("Picture6", "80");
+    sheet.enter("Picture18", "12");
     EXPECT_EQ(sheet.cell("Picture19"), "0.00");
     EXPECT_EQ(sheet.cell("Picture20"), "0.21");
-    EXPECT_EQ(sheet.cell("Picture18"), "");
 }
 
 TEST(Frequency, NoCascadeFromALaterVerticalEntry) {

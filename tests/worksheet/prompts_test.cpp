@@ -1,3 +1,4 @@
+#include "lifting/job.h"
 #include "support/sheet.h"
 #include "window/fonts.h"
 
@@ -77,18 +78,13 @@ struct EntryCase {
 };
 
 const EntryCase kUsEntries[] = {
-    {"Picture3", "12abc", "Picture3", "12abc", "Picture10", "0.83"},
-    {"Picture3", "12,5", "Picture3", "12,5", "Picture10", "0.83"},
     {"Label9", "22", "Picture3", "22", "Picture10", "0.46"},
     {"Label11", "23", "Picture5", "23", "Picture11", "0.44"},
-    {"Picture5", "-5", "Picture5", "-5", "Picture11", "1.00"},
-    {"Picture5", "25.5", "Picture5", "25.5", "Picture11", "0.00"},
-    {"Picture4", "44abc", "Picture4", "44abc", "Picture12", "0.90"},
+    {"Picture5", " 25.5 ", "Picture5", " 25.5 ", "Picture11", "0.00"},
     {"Label10", "30.5", "Picture4", "30.5", "Picture12", "1.00"},
-    {"Picture6", "-10", "Picture6", "-10", "Picture13", "0.70"},
+    {"Picture6", "0", "Picture6", "0", "Picture13", "0.78"},
     {"Label12", "70.5", "Picture6", "70.5", "Picture13", "0.00"},
     {"Picture8", "45.5", "Picture8", "45.5", "Picture16", "0.85"},
-    {"Label19", "-30", "Picture9", "-30", "Picture17", "1.10"},
     {"Label17", "135.5", "Picture9", "135.5", "Picture17", "0.00"},
 };
 
@@ -126,55 +122,85 @@ TEST(Entries, StoreWhatTheyRead) {
     sheet.enter("Picture5", "21.5");
     EXPECT_EQ(Form1Access::intDestinH(f), 22);
     EXPECT_EQ(f.hmVARd2, 0.46f);
-    sheet.enter("Picture4", "44abc");
-    EXPECT_EQ(f.myvalueHOV, "44abc");
+    sheet.enter("Picture4", "4.4e1");
+    EXPECT_EQ(f.myvalueHOV, "4.4e1");
     EXPECT_EQ(f.vmVARo1, 44.0f);
     EXPECT_EQ(f.vmVARo2, static_cast<float>(1 - 0.0075 * 14));
-    sheet.enter("Picture1", "20 lb");
-    EXPECT_EQ(f.MyvalueLavg, "20 lb");
-    EXPECT_EQ(sheet.cell("Picture1"), "20 lb");
+    sheet.enter("Picture1", " 20 ");
+    EXPECT_EQ(f.MyvalueLavg, " 20 ");
+    EXPECT_EQ(sheet.cell("Picture1"), " 20 ");
     EXPECT_EQ(f.MyvalueLmax, "");
     sheet.enter("Picture2", "40");
-    EXPECT_EQ(f.MyvalueLavg, "20 lb");
+    EXPECT_EQ(f.MyvalueLavg, " 20 ");
     EXPECT_EQ(sheet.cell("Picture2"), "40");
 }
 
-TEST(Entries, CancelledPromptIsAnEmptyEntry) {
+// A text that is not wholly a number of 0 or more keeps the prompt open with
+// a line saying how to mend it, and changes nothing.
+TEST(Entries, RefusedTextsSayWhyAndChangeNothing) {
+    struct Refused {
+        const char* control;
+        const char* typed;
+        const char* problem;
+    };
+    const Refused kRefused[] = {
+        {"Picture3", "30,9", "Use a point for decimals: 30.9"},
+        {"Picture1", "20 lb", "Type the number alone (in pounds)"},
+        {"Picture4", "   ", "Nothing is typed: type a number, or Cancel"},
+        {"Picture6", "", "Nothing is typed: type a number, or Cancel"},
+        {"Picture18", "abc", "\"abc\" is not a number: type digits, with a point for decimals"},
+        {"Picture8", "1.2.3", "\"1.2.3\" is not a number: type digits, with a point for decimals"},
+        {"Picture5", "-5", "-5 is below 0: type 0 or more"},
+        {"Picture9", "-30", "-30 is below 0: type 0 or more"},
+        {"Picture2", "-0.5", "-0.5 is below 0: type 0 or more"},
+    };
     support::Sheet sheet;
-    Form1& f = sheet.form();
-    sheet.enter("Picture3", "30");
-    sheet.enter("Picture4", "30");
-    sheet.enter("Picture1", "30");
-    sheet.enter("Picture8", "90");
-
-    ASSERT_TRUE(sheet.cancel("Picture3").shown);
-    EXPECT_EQ(sheet.cell("Picture3"), "");
-    EXPECT_EQ(sheet.cell("Picture10"), "1.00");
-    EXPECT_EQ(Form1Access::strOriginH(f), "");
-
-    ASSERT_TRUE(sheet.cancel("Picture4").shown);
-    EXPECT_EQ(sheet.cell("Picture4"), "");
-    EXPECT_EQ(sheet.cell("Picture12"), "0.78");
-    EXPECT_EQ(f.myvalueHOV, "");
-
-    ASSERT_TRUE(sheet.cancel("Picture8").shown);
-    EXPECT_EQ(sheet.cell("Picture8"), "");
-    EXPECT_EQ(sheet.cell("Picture16"), "1.00");
-
-    ASSERT_TRUE(sheet.cancel("Picture1").shown);
-    EXPECT_EQ(sheet.cell("Picture1"), "");
-    EXPECT_EQ(f.MyvalueLavg, "");
+    for (const support::Entry& e : support::kWorkedJob)
+        sheet.enter(e.control, e.text);
+    const lifting::Job before = sheet.form().EnteredJob();
+    const lifting::Shown shown = sheet.form().ShownCells();
+    for (const Refused& r : kRefused) {
+        EXPECT_EQ(sheet.enter(r.control, r.typed).problem, r.problem) << r.control << r.typed;
+        EXPECT_TRUE(sheet.form().EnteredJob() == before) << r.control << r.typed;
+        EXPECT_TRUE(sheet.form().ShownCells() == shown) << r.control << r.typed;
+    }
+    sheet.click("Option10");
+    EXPECT_EQ(sheet.enter("Picture1", "20 lb").problem, "Type the number alone (in kilograms)");
 }
 
-TEST(Entries, KeepTheirValuesAcrossAUnitSwitch) {
+TEST(Entries, CancelChangesNothing) {
     support::Sheet sheet;
     Form1& f = sheet.form();
-    sheet.enter("Picture3", "24");
+    for (const support::Entry& e : support::kWorkedJob)
+        sheet.enter(e.control, e.text);
     const float hm = f.hmVARo2;
-    sheet.click("Option10");
+    const lifting::Job before = f.EnteredJob();
+    const lifting::Shown shown = f.ShownCells();
+    for (const support::Entry& e : support::kWorkedJob) {
+        ASSERT_TRUE(sheet.cancel(e.control).shown) << e.control;
+        EXPECT_TRUE(f.EnteredJob() == before) << e.control;
+        EXPECT_TRUE(f.ShownCells() == shown) << e.control;
+    }
+    EXPECT_EQ(Form1Access::strOriginH(f), "12");
     EXPECT_EQ(f.hmVARo2, hm);
+}
+
+TEST(Entries, UnitSwitchStartsAFreshSheetInTheOtherUnits) {
+    support::Sheet sheet;
+    Form1& f = sheet.form();
+    for (const support::Entry& e : support::kWorkedJob)
+        sheet.enter(e.control, e.text);
+    sheet.click("Option10");
+    EXPECT_EQ(f.hmVARo2, 0.0f);
     EXPECT_EQ(sheet.cell("Picture10"), "");
-    EXPECT_EQ(Form1Access::strOriginH(f), "24");
+    EXPECT_EQ(Form1Access::strOriginH(f), "");
+    lifting::Job fresh;
+    fresh.units = lifting::Units::Metric;
+    EXPECT_TRUE(f.EnteredJob() == fresh);
+    // Nothing of the job in inches is combined with the kilograms.
+    sheet.click("Command1");
+    for (const char* index : {"Picture27", "Picture28"})
+        EXPECT_EQ(sheet.cell(index), "N/A") << index;
 }
 
 // Typed numbers far outside any real lift still give a multiplier that
@@ -186,10 +212,9 @@ TEST(HugeEntries, HorizontalIsClampedToSixteenBits) {
     EXPECT_EQ(sheet.cell("Picture3"), "1e10");
     EXPECT_EQ(Form1Access::intOriginH(f), 32767);
     EXPECT_EQ(sheet.cell("Picture10"), "0.00");
-    sheet.enter("Picture5", "-1e999");
-    EXPECT_EQ(sheet.cell("Picture5"), "-1e999");
-    EXPECT_EQ(Form1Access::intDestinH(f), -32768);
-    EXPECT_EQ(sheet.cell("Picture11"), "1.00");
+    sheet.enter("Picture5", "1e999");
+    EXPECT_EQ(Form1Access::intDestinH(f), 32767);
+    EXPECT_EQ(sheet.cell("Picture11"), "0.00");
 }
 
 TEST(HugeEntries, VerticalAndAngleSaturateAtTheFloatRange) {
@@ -198,21 +223,11 @@ TEST(HugeEntries, VerticalAndAngleSaturateAtTheFloatRange) {
     sheet.enter("Picture4", "1e39");
     EXPECT_EQ(f.vmVARo1, FLT_MAX);
     EXPECT_EQ(sheet.cell("Picture12"), "0.00");
-    sheet.enter("Picture6", "-1e999");
-    EXPECT_EQ(f.vmVARd1, -FLT_MAX);
-    // 1 - 0.0075 x (FLT_MAX + 30), stored as a float.
-    EXPECT_EQ(f.vmVARd2, static_cast<float>(1 - 0.0075 * (static_cast<double>(FLT_MAX) + 30)));
-    EXPECT_TRUE(sheet.cell("Picture13").startsWith("-2552118"));
-    EXPECT_TRUE(sheet.cell("Picture13").endsWith(".00"));
-
-    // The angle itself is never cut to the float range: only AM saturates.
-    sheet.enter("Picture8", "-1e39");
-    EXPECT_EQ(f.amVARo2, static_cast<float>(1 + 0.0032e39));
-    EXPECT_TRUE(sheet.cell("Picture16").startsWith("3200000"));
-    EXPECT_EQ(sheet.cell("Picture16").size(), 37 + 3);
-    sheet.enter("Picture8", "-1e300");
-    EXPECT_EQ(f.amVARo2, FLT_MAX);
-    EXPECT_TRUE(sheet.cell("Picture16").startsWith("3402823"));
+    sheet.enter("Picture6", "1e999");
+    EXPECT_EQ(f.vmVARd1, FLT_MAX);
+    EXPECT_EQ(sheet.cell("Picture13"), "0.00");
+    sheet.enter("Picture8", "1e300");
+    EXPECT_EQ(sheet.cell("Picture16"), "0.00");
     sheet.enter("Picture9", "1e300");
     EXPECT_EQ(sheet.cell("Picture17"), "0.00");
 }

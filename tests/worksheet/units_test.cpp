@@ -53,6 +53,17 @@ void MarkVariables(Form1& f) {
         *v = mark++;
 }
 
+void ExpectVariablesReset(const Form1& f) {
+    for (const QString& text :
+         {f.myvalueHOV, f.myvalueHDV, f.myvalueFR, f.MyvalueLavg, f.MyvalueLmax,
+          Form1Access::strOriginH(f), Form1Access::strDestinH(f)})
+        EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+    for (float v :
+         {f.hmVARo2, f.hmVARd2, f.vmVARo1, f.vmVARd1, f.vmVARo2, f.vmVARd2, f.dmvar, f.amVARo2,
+          f.amVARd2, f.fMvardo, f.fMvardd, f.cmvaro, f.cmvard, f.rwlORIGIN, f.rwlDESTIN})
+        EXPECT_EQ(v, 0.0f);
+}
+
 void ExpectVariablesMarked(const Form1& f) {
     EXPECT_EQ(f.myvalueHOV, "v1");
     EXPECT_EQ(f.myvalueHDV, "v2");
@@ -93,7 +104,9 @@ TEST(StartUp, UsCustomaryAndAnEmptySheet) {
     EXPECT_EQ(Form1Access::intDestinH(f), 0);
 }
 
-TEST(UnitSwitch, ClearsTheThirtyCellsInOrderAndRelabels) {
+// A switch is a fresh sheet in the other units: every entry and multiplier
+// behind the cells goes with them.
+TEST(UnitSwitch, ClearsTheThirtyCellsAndTheirVariablesAndRelabels) {
     support::Sheet sheet;
     FillAllCells(sheet);
     MarkVariables(sheet.form());
@@ -106,22 +119,28 @@ TEST(UnitSwitch, ClearsTheThirtyCellsInOrderAndRelabels) {
                              cleared << (t.isEmpty() ? name : name + "=" + t);
                          });
     }
+    const auto expected = [](const char* lc) {
+        const qsizetype split = kCleared.indexOf("Picture25");
+        return kCleared.mid(0, split) +
+               QStringList{"Picture23", QString("Picture23=") + lc, "Picture24",
+                           QString("Picture24=") + lc} +
+               kCleared.mid(split);
+    };
     sheet.click("Option10");
     EXPECT_TRUE(Selected(sheet, "Option10"));
     EXPECT_FALSE(Selected(sheet, "Option9"));
-    const QStringList toMetric{"Picture23", "Picture24", "Picture23=23", "Picture24=23"};
-    EXPECT_EQ(cleared, kCleared + toMetric);
+    EXPECT_EQ(cleared, expected("23"));
     EXPECT_EQ(Captions(sheet), kMetricCaptions);
-    ExpectVariablesMarked(sheet.form());
+    ExpectVariablesReset(sheet.form());
 
     FillAllCells(sheet);
+    MarkVariables(sheet.form());
     cleared.clear();
     sheet.click("Option9");
     EXPECT_TRUE(Selected(sheet, "Option9"));
-    const QStringList toUs{"Picture23", "Picture24", "Picture23=51", "Picture24=51"};
-    EXPECT_EQ(cleared, kCleared + toUs);
+    EXPECT_EQ(cleared, expected("51"));
     EXPECT_EQ(Captions(sheet), kUsCaptions);
-    ExpectVariablesMarked(sheet.form());
+    ExpectVariablesReset(sheet.form());
 }
 
 TEST(UnitSwitch, ClickingTheSelectedUnitKeepsTheSheet) {
