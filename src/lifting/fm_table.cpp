@@ -62,4 +62,12 @@ float FrequencyMultiplier(double frequency, Duration duration, bool high) {
     return 0.0f;
 }
 
+std::optional<double> RowAtOrAbove(double frequency) {
+    for (const Row& row : kTable) {
+        if (frequency <= row.to)
+            return row.to;
+    }
+    return std::nullopt;
+}
+
 } // namespace lifting

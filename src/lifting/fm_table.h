@@ -2,6 +2,8 @@
 
 #include "lifting/units.h"
 
+#include <optional>
+
 namespace lifting {
 
 enum class Duration { UpToOneHour, UpToTwoHours, UpToEightHours };
@@ -10,5 +12,9 @@ enum class Duration { UpToOneHour, UpToTwoHours, UpToEightHours };
 // the hands are high (see IsHigh). Frequencies that match no row of the table
 // give 0.
 float FrequencyMultiplier(double frequency, Duration duration, bool high);
+
+// The frequency of the first row of the table that takes the frequency or a
+// higher one (0.2, 0.5, 1, 2, 3 ... 15); nothing above 15.
+std::optional<double> RowAtOrAbove(double frequency);
 
 } // namespace lifting

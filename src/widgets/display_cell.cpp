@@ -78,7 +78,16 @@ DisplayCell::Drawn DisplayCell::Fit(const QString& line) const {
     return drawn;
 }
 
+void DisplayCell::setNote(const QString& note) {
+    note_ = note;
+    UpdateToolTip();
+}
+
 void DisplayCell::UpdateToolTip() {
+    if (!note_.isEmpty()) {
+        setToolTip(note_);
+        return;
+    }
     const bool whole = std::all_of(lines_.cbegin(), lines_.cend(), [this](const QString& line) {
         return Fit(line).font == font();
     });

@@ -24,6 +24,10 @@ class DisplayCell : public QWidget {
 
     QString text() const { return lines_.join(u'\n'); }
 
+    // A note the tool tip shows, as why a result cannot be given; it comes
+    // before the whole text of a clipped line.
+    void setNote(const QString& note);
+
     // True when a click on the cell does something.
     bool isClickable() const;
     // Clicks the cell, as assistive technology's press does.
@@ -63,6 +67,7 @@ class DisplayCell : public QWidget {
     void UpdateToolTip();
 
     QStringList lines_;
+    QString note_;
     ClickTracker click_;
 };
 

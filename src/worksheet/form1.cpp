@@ -1,6 +1,7 @@
 #include "worksheet/form1.h"
 
 #include "lifting/job.h"
+#include "lifting/no_index.h"
 #include "lifting/run_time_error.h"
 #include "widgets/click_label.h"
 #include "widgets/dialogs.h"
@@ -193,6 +194,9 @@ void Form1::PaintChanged() {
         widgets::DisplayCell& target = Picture(cell);
         // A cell that shows its text already is left alone, so that a screen
         // reader hears only what changed.
+        // An index that cannot be given says why to whoever points at it.
+        if (cell == lifting::Cell::LiOrigin || cell == lifting::Cell::LiDestination)
+            target.setNote(lifting::WhyNoIndex(*this, cell == lifting::Cell::LiOrigin));
         if (target.text() == text)
             continue;
         target.Cls();

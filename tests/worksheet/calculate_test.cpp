@@ -127,6 +127,19 @@ TEST(Calculate, RwlAtOrBelowZeroHasNoIndex) {
     EXPECT_EQ(sheet.cell("Picture29"), "25.5");
     EXPECT_EQ(sheet.cell("Picture26"), "0.0");
     EXPECT_EQ(sheet.cell("Picture28"), "N/A");
+    // Each says why, in words.
+    EXPECT_EQ(sheet.control("Picture27")->toolTip(), "H at the origin 26 in is beyond 25 in: HM 0");
+    EXPECT_EQ(sheet.control("Picture28")->toolTip(),
+              "V at the destination 71 in is beyond 70 in: VM 0");
+    sheet.enter("Picture3", "10");
+    sheet.enter("Picture18", "1.5");
+    sheet.click("Command1");
+    EXPECT_EQ(sheet.control("Picture27")->toolTip(),
+              "frequency 1.5 lifts/min has no row in the table (rows: 0.2, 0.5, 1, 2 … 15); 2 "
+              "gives FM 0.91");
+    sheet.enter("Picture18", "0.2");
+    sheet.click("Command1");
+    EXPECT_EQ(sheet.control("Picture27")->toolTip(), "");
     EXPECT_EQ(sheet.cell("Picture31"), "30");
 }
 
