@@ -50,6 +50,13 @@ bool Matches(const Row& row, double frequency) {
     return frequency > row.from && frequency <= row.to;
 }
 
+constexpr auto kFrequencies = [] {
+    std::array<double, kTable.size()> frequencies{};
+    for (std::size_t i = 0; i < kTable.size(); ++i)
+        frequencies[i] = kTable[i].to;
+    return frequencies;
+}();
+
 } // namespace
 
 float FrequencyMultiplier(double frequency, Duration duration, bool high) {
@@ -68,6 +75,10 @@ std::optional<double> RowAtOrAbove(double frequency) {
             return row.to;
     }
     return std::nullopt;
+}
+
+std::span<const double> TableFrequencies() {
+    return kFrequencies;
 }
 
 } // namespace lifting

@@ -3,6 +3,7 @@
 #include "lifting/units.h"
 
 #include <optional>
+#include <span>
 
 namespace lifting {
 
@@ -16,5 +17,9 @@ float FrequencyMultiplier(double frequency, Duration duration, bool high);
 // The frequency of the first row of the table that takes the frequency or a
 // higher one (0.2, 0.5, 1, 2, 3 ... 15); nothing above 15.
 std::optional<double> RowAtOrAbove(double frequency);
+
+// The frequency of each row, lowest first: a range row at its upper end
+// (0.2, 0.5, 1), then the whole numbers 2 to 15.
+std::span<const double> TableFrequencies();
 
 } // namespace lifting
