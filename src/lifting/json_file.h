@@ -1,0 +1,95 @@
+#pragma once
+
+#include "lifting/job_file.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// What the files of jobs, of one task or of several, share: their fields
+// written in a fixed order, read with a short phrase for whatever is wrong,
+// the size limit, and the atomic save.
+namespace lifting::json {
+
+// A JSON string literal, escaped as JSON needs.
+QByteArray Quoted(const QString& text);
+
+// Writes fields in the order given, indented, so that the format name, given
+// first, is found near the start of the file by a file type sniffer.
+class Writer {
+  public:
+    void Text(const char* key, const QString& text) { Field(key, Quoted(text)); }
+    void Field(const char* key, const QByteArray& json);
+    // An object, or a list; a key of nullptr opens one inside a list.
+    void OpenObject(const char* key);
+    void OpenList(const char* key);
+    void Close();
+    QByteArray Done();
+
+  private:
+    void Open(const char* key, char opening, char closing);
+
+    QByteArray out_ = "{";
+    std::vector<char> closers_{'}'};
+    bool first_ = true;
+};
+
+// The member key of object as a text; nothing where it is absent. False, with
+// *error saying "<where> "<key>" is not a text", where it is something else.
+bool OptionalText(const QJsonObject& object, const QString& key, std::optional<QString>* text,
+                  const QString& where, QString* error);
+// The member key of parent as an object; empty where it is absent.
+bool Object(const QJsonObject& parent, const QString& key, QJsonObject* object, QString* error);
+
+// The member key, one of the options' keys (KeyOf).
+template <typename T, std::size_t N>
+bool Choice(const QJsonObject& object, const QString& key, const std::array<T, N>& options, T* out,
+            QString* error) {
+    std::optional<QString> text;
+    if (!OptionalText(object, key, &text, QStringLiteral("the field"), error))
+        return false;
+    if (!text) {
+        *error = QStringLiteral("the field \"%1\" is missing").arg(key);
+        return false;
+    }
+    QStringList allowed;
+    for (const T option : options) {
+        if (*text == KeyOf(option)) {
+            *out = option;
+            return true;
+        }
+        allowed << QStringLiteral("\"%1\"").arg(KeyOf(option));
+    }
+    *error = QStringLiteral("\"%1\" is \"%2\", not one of %3")
+                 .arg(key, *text, allowed.join(QStringLiteral(", ")));
+    return false;
+}
+inline constexpr std::array kUnitOptions{Units::UsCustomary, Units::Metric};
+inline constexpr std::array kDurationOptions{Duration::UpToOneHour, Duration::UpToTwoHours,
+                                             Duration::UpToEightHours};
+inline constexpr std::array kCouplingOptions{Coupling::Good, Coupling::Fair, Coupling::Poor};
+
+// The "details" object, in both directions.
+void WriteDetails(Writer& writer, const JobDetails& details);
+bool ReadDetails(const QJsonObject& root, JobDetails* details, QString* error);
+
+// The JSON object that bytes hold, or nothing with *error saying why.
+std::optional<QJsonObject> ReadRoot(const QByteArray& bytes, QString* error);
+// Whether the root's "version" is one this program reads, from 1 to current;
+// *error names `kind` ("job file") where it is newer.
+bool ReadVersion(const QJsonObject& root, int current, const char* kind, QString* error);
+
+// The bytes of the file at path, refused past kJobFileLimit; *error names what
+// is wrong, not the file.
+std::optional<QByteArray> ReadLimited(const QString& path, QString* error);
+// Writes bytes beside path and renames them over it once complete, so that a
+// failure anywhere leaves the old file as it was; *error says why it failed.
+bool SaveAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
+} // namespace lifting::json
