@@ -193,15 +193,18 @@ void SheetEngine::Reset() {
     ShowLoadConstant();
 }
 
-void SheetEngine::EnterJob(const Job& job, bool calculated) {
+void SheetEngine::Start(Units units, Duration duration, Coupling coupling) {
     Reset();
-    const Job startUp;
-    if (job.units != startUp.units)
-        SwitchUnits(job.units);
-    if (job.duration != startUp.duration)
-        SelectDuration(job.duration);
-    if (job.coupling != startUp.coupling)
-        SelectCoupling(job.coupling);
+    if (units != units_)
+        SwitchUnits(units);
+    if (duration != duration_)
+        SelectDuration(duration);
+    if (coupling != coupling_)
+        SelectCoupling(coupling);
+}
+
+void SheetEngine::EnterJob(const Job& job, bool calculated) {
+    Start(job.units, job.duration, job.coupling);
     for (const Entry entry : kEntryOrder) {
         if (const std::optional<QString>& typed = job[entry])
             Enter(entry, *typed);

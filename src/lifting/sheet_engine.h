@@ -63,6 +63,9 @@ class SheetEngine {
 
     // Back to a sheet just started: U.S. customary, up to 1 hour, Good.
     void Reset();
+    // Resets, then selects the options as a user would in a sheet just
+    // started: each only where it differs from the start-up choice.
+    void Start(Units units, Duration duration, Coupling coupling);
     // Resets, then enters the job as a user would into a sheet just started:
     // the options that differ from the start-up choice, the entries made in
     // kEntryOrder (a refused one stays unmade), and CALCULATE where
