@@ -1,6 +1,8 @@
 #include "widgets/dialogs.h"
 
+#include <QApplication>
 #include <QBoxLayout>
+#include <QDialog>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -9,6 +11,7 @@
 #include <QMessageBox>
 #include <QtMath>
 
+#include <algorithm>
 #include <limits>
 
 namespace widgets {
@@ -22,15 +25,49 @@ namespace {
 constexpr qreal kTitleScale = 1.85;
 constexpr int kTitleBarRoom = 150;
 
-int TitleWidth(const QWidget& dialog, const QString& title) {
+int TitleWidth(const QWidget& dialog) {
     QFont font = dialog.font();
     font.setBold(true);
-    return qCeil(QFontMetricsF(font).horizontalAdvance(title) * kTitleScale) + kTitleBarRoom;
+    return qCeil(QFontMetricsF(font).horizontalAdvance(dialog.windowTitle()) * kTitleScale) +
+           kTitleBarRoom;
 }
 
-} // namespace
+// Makes the title's width one of the dialog's contents where its layout sets
+// its size (a message box fixes its size from its grid as it shows, a
+// prompt's layout sets its bounds): a spacer across the layout, which takes
+// effect at once, before the dialog centres itself over its parent. Elsewhere
+// a minimum width does it.
+void MakeRoomForTitle(QDialog& dialog) {
+    const int width = TitleWidth(dialog);
+    QLayout* layout = dialog.layout();
+    auto* grid = qobject_cast<QGridLayout*>(layout);
+    auto* column = qobject_cast<QBoxLayout*>(layout);
+    if (grid != nullptr)
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    else if (column != nullptr && column->direction() == QBoxLayout::TopToBottom)
+        column->addItem(new QSpacerItem(width, 0));
+    else
+        dialog.setMinimumWidth(std::max(dialog.minimumWidth(), width));
+    if (layout != nullptr)
+        layout->activate();
+}
 
-namespace {
+constexpr auto kRoomMade = "roomForTitle";
+
+// Sees each dialog as it is first shown, before it sizes itself for it.
+class TitleRoom : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog != nullptr && !dialog->property(kRoomMade).toBool()) {
+            dialog->setProperty(kRoomMade, true);
+            MakeRoomForTitle(*dialog);
+        }
+        return false;
+    }
+};
 
 // A value prompt that stays open on a text its check refuses and says why.
 class CheckedInputDialog : public QInputDialog {
@@ -79,7 +116,6 @@ std::optional<QString> InputBox(QWidget* parent, const QString& message, const Q
     dialog.setWindowTitle(title);
     dialog.setLabelText(message);
     dialog.setTextValue(defaultText);
-    dialog.setMinimumWidth(TitleWidth(dialog, title));
     // Any text is an entry: lift the line edit's default 32767-character cap.
     if (auto* edit = dialog.findChild<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -95,12 +131,16 @@ void MsgBox(QWidget* parent, const QString& message, const QString& title) {
     box.setText(message);
     box.setTextFormat(Qt::PlainText);
     box.setStandardButtons(QMessageBox::Ok);
-    // A message box sizes itself to its contents; a spacer across its grid
-    // makes the title one of them.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(TitleWidth(box, title), 0), grid->rowCount(), 0, 1,
-                      grid->columnCount());
     box.exec();
+}
+
+void KeepDialogTitlesWhole() {
+    static TitleRoom* const room = [] {
+        auto* filter = new TitleRoom;
+        QCoreApplication::instance()->installEventFilter(filter);
+        return filter;
+    }();
+    (void)room;
 }
 
 } // namespace widgets

@@ -23,4 +23,10 @@ std::optional<QString> InputBox(QWidget* parent, const QString& message, const Q
 // interest to any caller.
 void MsgBox(QWidget* parent, const QString& message, const QString& title);
 
+// From now on every dialog of the program, whoever makes it, opens at least
+// as wide as a window manager's title bar needs for its whole title, beside
+// the bar's icon and buttons: a title bar cuts a title that does not fit,
+// and the prompts' titles say which entry is asked for. Installed once.
+void KeepDialogTitlesWhole();
+
 } // namespace widgets

@@ -4,6 +4,7 @@
 #include "widgets/accessible_cell.h"
 #include "widgets/buttons.h"
 #include "widgets/click_label.h"
+#include "widgets/dialogs.h"
 #include "widgets/display_cell.h"
 #include "widgets/frame_control.h"
 #include "widgets/line_control.h"
@@ -151,6 +152,7 @@ Controls Build(QWidget& form) {
     // read as part of it on any desktop and the first of them loads no font.
     if (QApplication::font() != FontFor(Face::Default))
         QApplication::setFont(FontFor(Face::Default));
+    widgets::KeepDialogTitlesWhole();
     form.setFont(FontFor(Face::Default));
     widgets::InstallAccessibility();
     const QRect sheet(0, 0, kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
