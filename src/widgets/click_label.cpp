@@ -24,11 +24,15 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // Around the words, which stay visible where a cell covers the rest.
+    // A bar under the words, clear of them: a caption's words start at its
+    // top left, with no room around them for a frame that would not touch
+    // them.
     QPainter painter(this);
     const QRect words = fontMetrics().boundingRect(
         contentsRect(), static_cast<int>(alignment()) | Qt::TextWordWrap, text());
-    DrawFocusMark(painter, *this, words.adjusted(-1, 0, 1, 0).intersected(rect()));
+    const int top = words.bottom() + 1 + kFocusClearance;
+    DrawFocusMark(painter, *this,
+                  QRect(words.left(), top, words.width(), kFocusWidth).intersected(rect()));
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

@@ -28,9 +28,20 @@ class ClickTracker {
     bool spacePressed_ = false;
 };
 
-// Draws the platform's focus mark around the given part of a focused widget;
-// draws nothing when it lacks focus, or when the style shows the mark only
-// after keyboard use and the mouse moved the focus.
+// Lets Shift+F10 open the context menu of the window, as the Menu key does:
+// the keyboard's context menu event goes to the control with the focus, at its
+// centre, and on to the window where the control lets it pass. Keyboards
+// without a Menu key have only this.
+void OpenContextMenuOnShiftF10(QWidget& window);
+
+// Draws the focus mark of a focused widget: a band kFocusWidth pixels wide
+// just inside the given rectangle (the whole of it, when it is no wider), in
+// a colour that stands out at least 3:1 from the widget's background, the
+// window's, the cells' and the buttons'. It shows however the focus came, the
+// first option's at start-up too. Draws nothing on a widget without the focus.
 void DrawFocusMark(QPainter& painter, const QWidget& widget, const QRect& around);
+inline constexpr int kFocusWidth = 2;
+// The room a mark leaves between itself and a caption's words.
+inline constexpr int kFocusClearance = 1;
 
 } // namespace widgets

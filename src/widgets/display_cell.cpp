@@ -132,6 +132,7 @@ void DisplayCell::paintEvent(QPaintEvent*) {
         baseline += metrics.height();
     }
     painter.restore();
+    // Over the border, clear of the text.
     DrawFocusMark(painter, *this, area);
 }
 

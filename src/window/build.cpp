@@ -4,6 +4,7 @@
 #include "widgets/accessible_cell.h"
 #include "widgets/buttons.h"
 #include "widgets/click_label.h"
+#include "widgets/click_tracker.h"
 #include "widgets/dialogs.h"
 #include "widgets/display_cell.h"
 #include "widgets/frame_control.h"
@@ -155,6 +156,7 @@ Controls Build(QWidget& form) {
     widgets::KeepDialogTitlesWhole();
     form.setFont(FontFor(Face::Default));
     widgets::InstallAccessibility();
+    widgets::OpenContextMenuOnShiftF10(form);
     const QRect sheet(0, 0, kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     for (const Control& c : Roster()) {
         QWidget* widget = Create(c, container(c.container), controls);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -62,6 +63,69 @@ constexpr std::array kWiring = std::to_array<Wire>({
     {"Label29", ShowLcSuggestions},
 });
 
+// What a click on a caption does, as assistive technology names and
+// describes the caption: its text ("HM *", "V") says it only beside what the
+// eye sees around it.
+struct Spoken {
+    Procedure procedure;
+    std::string_view name;
+    std::string_view description;
+};
+
+constexpr std::array kSpoken = std::to_array<Spoken>({
+    {EnterLoadAvg, "Enter L(AVG)", "Opens the prompt for the average object weight."},
+    {EnterLoadMax, "Enter L(Max)", "Opens the prompt for the maximum object weight."},
+    {EnterOriginH, "Enter origin H", "Opens the prompt for the hand location H at the origin."},
+    {EnterDestinationH, "Enter destination H",
+     "Opens the prompt for the hand location H at the destination."},
+    {EnterOriginV, "Enter origin V", "Opens the prompt for the hand location V at the origin."},
+    {EnterDestinationV, "Enter destination V",
+     "Opens the prompt for the hand location V at the destination."},
+    {EnterOriginAngle, "Enter origin A",
+     "Opens the prompt for the asymmetric angle at the origin."},
+    {EnterDestinationAngle, "Enter destination A",
+     "Opens the prompt for the asymmetric angle at the destination."},
+    {EnterFrequency, "Enter frequency rate", "Opens the prompt for the lifts a minute."},
+    {ComputeDistanceMultiplier, "Work out D",
+     "Works out the vertical distance D and DM from the two V entries."},
+    {ShowVerticalDistanceInfo, "Vertical distance note",
+     "Shows how the vertical distance is measured."},
+    {ShowHmSuggestions, "HM advice", "Shows how to improve the horizontal multiplier HM."},
+    {ShowVmSuggestions, "VM advice", "Shows how to improve the vertical multiplier VM."},
+    {ShowDmSuggestions, "DM advice", "Shows how to improve the distance multiplier DM."},
+    {ShowAmSuggestions, "AM advice", "Shows how to improve the asymmetric multiplier AM."},
+    {ShowFmSuggestions, "FM advice", "Shows how to improve the frequency multiplier FM."},
+    {ShowCmSuggestions, "CM advice", "Shows how to improve the coupling multiplier CM."},
+    {ShowRwlSuggestions, "RWL advice", "Shows how to improve the recommended weight limit."},
+    {ShowLcSuggestions, "LC advice", "Shows the load constant of each unit system."},
+});
+
+constexpr bool IsSpoken(Procedure procedure) {
+    return std::ranges::find(kSpoken, procedure, &Spoken::procedure) != kSpoken.end();
+}
+
+static_assert(std::ranges::all_of(kWiring,
+                                  [](const Wire& wire) {
+                                      return !wire.control.starts_with("Label") ||
+                                             IsSpoken(wire.first);
+                                  }),
+              "every caption that takes a click has a spoken name");
+
+const Spoken& SpokenFor(const Wire& wire) {
+    return *std::ranges::find(kSpoken, wire.first, &Spoken::procedure);
+}
+
+// The procedures that a click on a cell runs: a caption that runs one of
+// them opens its cell's entry.
+std::vector<Procedure> CellProcedures(const QWidget& form) {
+    std::vector<Procedure> procedures;
+    for (const Wire& wire : kWiring) {
+        if (form.findChild<widgets::DisplayCell*>(lifting::Latin1(wire.control)) != nullptr)
+            procedures.push_back(wire.first);
+    }
+    return procedures;
+}
+
 } // namespace
 
 std::span<const Wire> Wiring() {
@@ -69,15 +133,22 @@ std::span<const Wire> Wiring() {
 }
 
 void Connect(QWidget& form, const std::function<void(const Wire&)>& run) {
+    const std::vector<Procedure> entries = CellProcedures(form);
     for (const Wire& wire : kWiring) {
         const QString name = lifting::Latin1(wire.control);
         auto* control = form.findChild<QObject*>(name);
         auto click = [run, &wire] { run(wire); };
-        // A caption or cell that does something on a click is in the Tab order;
-        // the mouse leaves the focus where it is, as it did before.
+        // A cell or caption that does something on a click is one Tab stop,
+        // but an entry is one only: at its cell, which shows it. Its caption
+        // still takes a click, and a press from assistive technology. The
+        // mouse leaves the focus where it is, as it did before.
         if (auto* label = qobject_cast<widgets::ClickLabel*>(control)) {
             QObject::connect(label, &widgets::ClickLabel::clicked, &form, click);
-            label->setFocusPolicy(Qt::TabFocus);
+            const bool entry = std::ranges::find(entries, wire.first) != entries.end();
+            label->setFocusPolicy(entry ? Qt::NoFocus : Qt::TabFocus);
+            const Spoken& spoken = SpokenFor(wire);
+            label->setAccessibleName(lifting::Latin1(spoken.name));
+            label->setAccessibleDescription(lifting::Latin1(spoken.description));
         } else if (auto* cell = qobject_cast<widgets::DisplayCell*>(control)) {
             QObject::connect(cell, &widgets::DisplayCell::clicked, &form, click);
             cell->setFocusPolicy(Qt::TabFocus);

@@ -2,11 +2,15 @@
 #include "support/sheet.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,16 +38,15 @@ bool TabTo(support::Sheet& sheet, const QString& name) {
 
 TEST(Keyboard, TabFollowsTheSheet) {
     support::Sheet sheet;
-    // STEP 1 area by area, each top to bottom and left to right; an option
-    // group is one stop at its selected option; then STEP 2's captions, then
-    // the commands.
+    // STEP 1 area by area, each top to bottom and left to right: an entry is
+    // one stop, at its cell (its caption takes a click but no Tab), an option
+    // group is one stop at its selected option; then STEP 2's advice
+    // captions, then the commands.
     const QStringList expected{
-        "Option9",  "Label4",   "Picture1", "Label5",    "Picture2", "Label9",   "Picture3",
-        "Label10",  "Picture4", "Label11",  "Picture5",  "Label12",  "Picture6", "Label13",
-        "Label14",  "Picture7", "Label16",  "Label17",   "Label18",  "Picture8", "Label19",
-        "Picture9", "Option1",  "Label24",  "Picture18", "Option6",  "Label28",  "Label29",
-        "Label20",  "Label21",  "Label22",  "Label23",   "Label25",  "Label26",  "Label30",
-        "Label31",  "Command1", "Command2"};
+        "Option9", "Picture1", "Picture2", "Picture3", "Picture4", "Picture5",  "Picture6",
+        "Label13", "Picture7", "Picture8", "Picture9", "Option1",  "Picture18", "Option6",
+        "Label28", "Label29",  "Label20",  "Label21",  "Label22",  "Label23",   "Label25",
+        "Label26", "Label30",  "Label31",  "Command1", "Command2"};
     ASSERT_TRUE(TabTo(sheet, expected.front()));
     QStringList visited{Focused()};
     for (qsizetype i = 1; i < expected.size(); ++i) {
@@ -95,16 +98,114 @@ TEST(Keyboard, AWholeJobWithoutTheMouse) {
     EXPECT_EQ(sheet.cell("Picture28"), "1.4");
 }
 
-TEST(Keyboard, FocusedCellShowsTheFocusMark) {
-    support::Sheet sheet;
-    for (const char* name : {"Picture4", "Label13", "Label20"}) {
-        QWidget* control = sheet.control(name);
-        const QImage atRest = control->grab().toImage();
-        ASSERT_TRUE(TabTo(sheet, name));
-        EXPECT_NE(control->grab().toImage(), atRest) << name;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(control->grab().toImage(), atRest) << name;
+// WCAG 2's contrast ratio of two colours, from their relative luminance.
+double Contrast(QRgb a, QRgb b) {
+    auto luminance = [](QRgb rgb) {
+        auto linear = [](int channel) {
+            const double v = channel / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
+               0.0722 * linear(qBlue(rgb));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The sheet around a control, with a margin.
+QImage Around(support::Sheet& sheet, const QWidget& control) {
+    QApplication::processEvents();
+    const QRect area(control.mapTo(&sheet.form(), QPoint(0, 0)), control.size());
+    return sheet.form()
+        .grab(area.adjusted(-4, -4, 4, 4))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// What the focus changes: how many pixels, and the least contrast of one of
+// them with a neighbour the focus leaves as it was.
+struct Mark {
+    int pixels = 0;
+    double leastContrast = 21;
+};
+
+Mark MarkOf(const QImage& focused, const QImage& atRest) {
+    Mark mark;
+    const QRect all = focused.rect();
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            const QRgb colour = focused.pixel(x, y);
+            if (colour == atRest.pixel(x, y))
+                continue;
+            ++mark.pixels;
+            for (const QPoint next :
+                 {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
+                if (all.contains(next) && focused.pixel(next) == atRest.pixel(next))
+                    mark.leastContrast =
+                        std::min(mark.leastContrast, Contrast(colour, focused.pixel(next)));
+            }
+        }
     }
+    return mark;
+}
+
+// WCAG 2.4.7 and 1.4.11: the focus shows, at least 3:1 against what it
+// stands on, on every kind of stop: the first option as the window opens,
+// a cell, a heading, a highlighted caption, an option group and a command.
+TEST(Keyboard, FocusMarkStandsOutThreeToOne) {
+    support::Sheet sheet;
+    ASSERT_EQ(Focused(), "Option9") << "the first option has the focus at start-up";
+    for (const char* name : {"Option9", "Picture4", "Label13", "Label20", "Option1", "Command1"}) {
+        QWidget* control = sheet.control(name);
+        ASSERT_TRUE(TabTo(sheet, name));
+        const QImage focused = Around(sheet, *control);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const Mark mark = MarkOf(focused, Around(sheet, *control));
+        // At least a line two pixels wide and twenty long.
+        EXPECT_GE(mark.pixels, 40) << name;
+        EXPECT_GE(mark.leastContrast, 3.0) << name;
+    }
+}
+
+// The context menu events that reach the window, as the menu's owner sees them.
+class ContextMenus : public QObject {
+  public:
+    struct Seen {
+        QContextMenuEvent::Reason reason;
+        QPoint globalPos;
+    };
+    std::vector<Seen> seen;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ContextMenu) {
+            auto* menu = static_cast<QContextMenuEvent*>(event);
+            seen.push_back({menu->reason(), menu->globalPos()});
+        }
+        return false;
+    }
+};
+
+TEST(Keyboard, ShiftF10AsksForTheContextMenuAtTheFocus) {
+    support::Sheet sheet;
+    ContextMenus menus;
+    sheet.form().installEventFilter(&menus);
+    for (const char* name : {"Picture4", "Label20", "Option1", "Command2"}) {
+        ASSERT_TRUE(TabTo(sheet, name));
+        menus.seen.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        ASSERT_EQ(menus.seen.size(), 1u) << name;
+        EXPECT_EQ(menus.seen.front().reason, QContextMenuEvent::Keyboard) << name;
+        const QWidget* control = sheet.control(name);
+        EXPECT_EQ(menus.seen.front().globalPos, control->mapToGlobal(control->rect().center()))
+            << name;
+        EXPECT_EQ(Focused(), name) << "the focus stays";
+    }
+    // F10 alone is no such key.
+    menus.seen.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    EXPECT_TRUE(menus.seen.empty());
 }
 
 TEST(Options, TakeAClickAnywhereInTheirControl) {
