@@ -45,7 +45,7 @@ void MakeRoomForTitle(QDialog& dialog) {
     if (grid != nullptr)
         grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     else if (column != nullptr && column->direction() == QBoxLayout::TopToBottom)
-        column->addItem(new QSpacerItem(width, 0));
+        column->insertItem(0, new QSpacerItem(width, 0)); // the buttons stay last
     else
         dialog.setMinimumWidth(std::max(dialog.minimumWidth(), width));
     if (layout != nullptr)
