@@ -4,6 +4,7 @@
 #include "widgets/display_cell.h"
 #include "widgets/frame_control.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 
@@ -43,7 +44,7 @@ QAccessible::State StateOf(const QWidget* widget, QAccessible::State state) {
 
 // A display cell as a read-only, one-line text field. The text interface lets
 // a screen reader read what the cell shows; the cell announces changes itself
-// (QAccessibleValueChangeEvent in DisplayCell::Changed).
+// (DisplayCell::Tell).
 class AccessibleCell : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit AccessibleCell(DisplayCell* cell)
@@ -212,7 +213,39 @@ class AccessibleSheet : public QAccessibleWidget {
     }
 };
 
+// What a window last said to assistive technology; no widget, so it is
+// neither drawn nor among the window's controls.
+class Announcer : public QObject {
+    Q_OBJECT
+
+  public:
+    using QObject::QObject;
+    QString text;
+};
+
+// The announcer as a notification of its window, named by what it says.
+// Screen readers speak a notification as it shows (Orca: its role, then its
+// name); Qt 6.4 has no announcement event of its own.
+class AccessibleAnnouncer : public QAccessibleObject {
+  public:
+    explicit AccessibleAnnouncer(Announcer* announcer) : QAccessibleObject(announcer) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? static_cast<Announcer*>(object())->text : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new AccessibleAnnouncer(static_cast<Announcer*>(object));
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
@@ -242,4 +275,19 @@ void HideFromAssistiveTechnology(QWidget& widget) {
     widget.setProperty(kHidden, true);
 }
 
+void Announce(QWidget& from, const QString& text) {
+    InstallAccessibility();
+    QWidget* window = from.window();
+    auto* announcer = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (announcer == nullptr)
+        announcer = new Announcer(window);
+    announcer->text = text;
+    QAccessibleEvent named(announcer, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
 } // namespace widgets
+
+#include "accessible_cell.moc"

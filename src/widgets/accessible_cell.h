@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace widgets {
@@ -11,6 +12,10 @@ namespace widgets {
 // has a click event offers the press action. Installs the interface factory
 // once; the sheet's widgets call it on construction.
 void InstallAccessibility();
+
+// Says the text once to assistive technology, as a notification of the
+// window that holds from: a screen reader speaks it whatever has the focus.
+void Announce(QWidget& from, const QString& text);
 
 // Leaves a control out of what assistive technology reads: a decoration with
 // nothing to say, or a control placed where nobody can see it.

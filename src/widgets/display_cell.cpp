@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace widgets {
 namespace {
@@ -26,15 +27,13 @@ DisplayCell::DisplayCell(QWidget* parent) : QWidget(parent) {
 void DisplayCell::Cls() {
     if (lines_.isEmpty())
         return;
-    const QString before = text();
     lines_.clear();
-    Changed(before);
+    Changed();
 }
 
 void DisplayCell::Print(const QString& line) {
-    const QString before = text();
     lines_.append(line);
-    Changed(before);
+    Changed();
 }
 
 bool DisplayCell::isClickable() const {
@@ -45,18 +44,36 @@ void DisplayCell::click() {
     emit clicked();
 }
 
-void DisplayCell::Changed(const QString& before) {
+void DisplayCell::Changed() {
     update();
     UpdateToolTip();
-    const QString shown = text();
-    emit textChanged(shown);
-    if (QAccessible::isActive()) {
-        // Screen readers on Linux announce text changes; others read the value.
-        QAccessibleTextUpdateEvent text(this, 0, before, shown);
-        QAccessible::updateAccessibility(&text);
-        QAccessibleValueChangeEvent value(this, shown);
-        QAccessible::updateAccessibility(&value);
+    emit textChanged(text());
+    if (!QAccessible::isActive()) {
+        told_ = lines_;
+        return;
     }
+    // Once the event that prints is done: a procedure clears a cell and
+    // prints it again, often with the text it had, and a screen reader would
+    // read out each step.
+    if (!telling_) {
+        telling_ = true;
+        QMetaObject::invokeMethod(this, &DisplayCell::Tell, Qt::QueuedConnection);
+    }
+}
+
+void DisplayCell::Tell() {
+    telling_ = false;
+    if (lines_ == told_)
+        return;
+    const QStringList before = std::exchange(told_, lines_);
+    if (!QAccessible::isActive())
+        return;
+    // Screen readers on Linux announce text changes; others read the value.
+    const QString shown = text();
+    QAccessibleTextUpdateEvent changed(this, 0, before.join(u'\n'), shown);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleValueChangeEvent value(this, shown);
+    QAccessible::updateAccessibility(&value);
 }
 
 DisplayCell::Drawn DisplayCell::Fit(const QString& line) const {

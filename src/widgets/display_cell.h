@@ -63,11 +63,18 @@ class DisplayCell : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    void Changed(const QString& before);
+    void Changed();
+    // Tells assistive technology the text it shows now, if that is not what
+    // it was last told.
+    void Tell();
     void UpdateToolTip();
 
     QStringList lines_;
     QString note_;
+    // What assistive technology was last told the cell shows.
+    QStringList told_;
+    // Whether a Tell is queued.
+    bool telling_ = false;
     ClickTracker click_;
 };
 

@@ -1,6 +1,8 @@
 #include "window/wiring.h"
 
+#include "lifting/job.h"
 #include "lifting/latin1.h"
+#include "widgets/accessible_cell.h"
 #include "widgets/click_label.h"
 #include "widgets/display_cell.h"
 
@@ -128,6 +130,19 @@ std::vector<Procedure> CellProcedures(const QWidget& form) {
 
 } // namespace
 
+QString ResultsSentence(const QWidget& form) {
+    auto shown = [&form](lifting::Cell cell) {
+        const auto* picture = form.findChild<widgets::DisplayCell*>(lifting::CellName(cell));
+        return picture != nullptr ? picture->text() : QString();
+    };
+    const auto* usCustomary = form.findChild<QRadioButton*>(QStringLiteral("Option9"));
+    const bool pounds = usCustomary != nullptr && usCustomary->isChecked();
+    return QStringLiteral("RWL %1 and %2 %3; lifting index %4 and %5")
+        .arg(shown(lifting::Cell::RwlOrigin), shown(lifting::Cell::RwlDestination),
+             pounds ? QStringLiteral("lb") : QStringLiteral("kg"), shown(lifting::Cell::LiOrigin),
+             shown(lifting::Cell::LiDestination));
+}
+
 std::span<const Wire> Wiring() {
     return kWiring;
 }
@@ -137,7 +152,11 @@ void Connect(QWidget& form, const std::function<void(const Wire&)>& run) {
     for (const Wire& wire : kWiring) {
         const QString name = lifting::Latin1(wire.control);
         auto* control = form.findChild<QObject*>(name);
-        auto click = [run, &wire] { run(wire); };
+        auto click = [run, &wire, &form] {
+            run(wire);
+            if (wire.first == Calculate)
+                widgets::Announce(form, ResultsSentence(form));
+        };
         // A cell or caption that does something on a click is one Tab stop,
         // but an entry is one only: at its cell, which shows it. Its caption
         // still takes a click, and a press from assistive technology. The

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+class QString;
 class QWidget;
 
 namespace window {
@@ -49,7 +50,12 @@ struct Wire {
 std::span<const Wire> Wiring();
 
 // Connects the click of every wired control of form to run, which is given the
-// control's row.
+// control's row. After CALCULATE's click the results are said once to
+// assistive technology (ResultsSentence).
 void Connect(QWidget& form, const std::function<void(const Wire&)>& run);
+
+// The results as the cells of form show them, in a sentence for a screen
+// reader: "RWL 14.3 and 13.3 lb; lifting index 1.4 and 1.5".
+QString ResultsSentence(const QWidget& form);
 
 } // namespace window
