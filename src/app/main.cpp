@@ -100,6 +100,7 @@ class WhenOnScreen : public QObject {
             watched->removeEventFilter(this);
             // After the window has drawn itself.
             QTimer::singleShot(0, watched, std::move(run_));
+            deleteLater();
         }
         return false;
     }
