@@ -123,8 +123,9 @@ void DrawFocusMark(QPainter& painter, const QWidget& widget, const QRect& around
         return;
     const QRegion band =
         QRegion(around) - around.adjusted(kFocusWidth, kFocusWidth, -kFocusWidth, -kFocusWidth);
+    const QColor colour = FocusColour(widget);
     for (const QRect& part : band)
-        painter.fillRect(part, FocusColour(widget));
+        painter.fillRect(part, colour);
 }
 
 } // namespace widgets
