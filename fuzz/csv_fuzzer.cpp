@@ -1,7 +1,7 @@
 // The CSV reader over any bytes, and the batch over any CSV. The first byte
 // chooses whether the batch's input starts with a valid header, so that the
 // rows behind it are evaluated.
-#include "app/batch.h"
+#include "batch/batch.h"
 #include "check.h"
 #include "lifting/csv.h"
 
@@ -64,10 +64,10 @@ void Batch(const QByteArray& csv) {
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     lifting::CsvWriter writer(&out);
-    const app::BatchStatus status =
-        app::BatchCsv(&in, QStringLiteral("fuzz"), &writer, [](const QString&) {});
+    const batch::BatchStatus status =
+        batch::BatchCsv(&in, QStringLiteral("fuzz"), &writer, [](const QString&) {});
     out.close();
-    if (status == app::BatchStatus::Failed) {
+    if (status == batch::BatchStatus::Failed) {
         fuzz::Check(out.data().isEmpty(), "an input that cannot be read gives no rows", input);
         return;
     }

@@ -1,7 +1,7 @@
-#include "app/batch.h"
 #include "app/command_line.h"
 #include "app/job_window.h"
 #include "app/report.h"
+#include "batch/batch.h"
 #include "widgets/dialogs.h"
 #include "worksheet/form1.h"
 
@@ -139,7 +139,7 @@ int main(int argc, char* argv[]) {
     case app::Command::Kind::Batch: {
         // No window system: the core application alone.
         QCoreApplication core(argc, argv);
-        return app::RunBatch(command.files, command.output);
+        return batch::RunBatch(command.files, command.output);
     }
     case app::Command::Kind::Report:
         toolkitMessages = qInstallMessageHandler(QuietAboutTheSession);

@@ -13,31 +13,6 @@
 namespace lifting {
 namespace {
 
-template <typename T, std::size_t N> using Keys = std::array<std::pair<T, const char*>, N>;
-
-constexpr Keys<Units, 2> kUnits{{{Units::UsCustomary, "us"}, {Units::Metric, "metric"}}};
-constexpr Keys<Duration, 3> kDurations{
-    {{Duration::UpToOneHour, "1"}, {Duration::UpToTwoHours, "2"}, {Duration::UpToEightHours, "8"}}};
-constexpr Keys<Coupling, 3> kCouplings{
-    {{Coupling::Good, "good"}, {Coupling::Fair, "fair"}, {Coupling::Poor, "poor"}}};
-
-template <typename T, std::size_t N> QLatin1StringView Key(const Keys<T, N>& keys, T value) {
-    for (const auto& [v, key] : keys) {
-        if (v == value)
-            return QLatin1StringView(key);
-    }
-    return {};
-}
-
-template <typename T, std::size_t N>
-std::optional<T> ValueOf(const Keys<T, N>& keys, const QString& key) {
-    for (const auto& [v, k] : keys) {
-        if (key == QLatin1String(k))
-            return v;
-    }
-    return std::nullopt;
-}
-
 // A JSON string literal, escaped as JSON needs.
 QByteArray Quoted(const QString& text) {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
@@ -103,9 +78,10 @@ bool Object(const QJsonObject& parent, const QString& key, QJsonObject* object, 
     return true;
 }
 
-template <typename T, std::size_t N>
-bool Choice(const QJsonObject& root, const QString& key, const Keys<T, N>& keys, T* out,
-            QString* error) {
+// Reads the option a member names (UnitsOfKey, ...).
+template <typename T>
+bool Choice(const QJsonObject& root, const QString& key,
+            std::optional<T> (*ofKey)(QByteArrayView, QString*), T* out, QString* error) {
     std::optional<QString> text;
     if (!OptionalText(root, key, &text, QStringLiteral("the field"), error))
         return false;
@@ -113,13 +89,10 @@ bool Choice(const QJsonObject& root, const QString& key, const Keys<T, N>& keys,
         *error = QStringLiteral("the field \"%1\" is missing").arg(key);
         return false;
     }
-    const std::optional<T> value = ValueOf(keys, *text);
+    QString problem;
+    const std::optional<T> value = ofKey(text->toUtf8(), &problem);
     if (!value) {
-        QStringList allowed;
-        for (const auto& [v, k] : keys)
-            allowed << QStringLiteral("\"%1\"").arg(QLatin1String(k));
-        *error = QStringLiteral("\"%1\" is \"%2\", not one of %3")
-                     .arg(key, *text, allowed.join(QStringLiteral(", ")));
+        *error = QStringLiteral("\"%1\" %2").arg(key, problem);
         return false;
     }
     *out = *value;
@@ -127,25 +100,6 @@ bool Choice(const QJsonObject& root, const QString& key, const Keys<T, N>& keys,
 }
 
 } // namespace
-
-QLatin1StringView KeyOf(Units units) {
-    return Key(kUnits, units);
-}
-QLatin1StringView KeyOf(Duration duration) {
-    return Key(kDurations, duration);
-}
-QLatin1StringView KeyOf(Coupling coupling) {
-    return Key(kCouplings, coupling);
-}
-std::optional<Units> UnitsOfKey(const QString& key) {
-    return ValueOf(kUnits, key);
-}
-std::optional<Duration> DurationOfKey(const QString& key) {
-    return ValueOf(kDurations, key);
-}
-std::optional<Coupling> CouplingOfKey(const QString& key) {
-    return ValueOf(kCouplings, key);
-}
 
 QByteArray WriteJobFile(const JobFile& file) {
     Writer w;
@@ -222,9 +176,9 @@ std::optional<JobFile> ReadJobFile(const QByteArray& bytes, QString* error) {
             return std::nullopt;
         *field = text.value_or(QString());
     }
-    if (!Choice(root, QStringLiteral("units"), kUnits, &file.job.units, error) ||
-        !Choice(root, QStringLiteral("duration"), kDurations, &file.job.duration, error) ||
-        !Choice(root, QStringLiteral("coupling"), kCouplings, &file.job.coupling, error))
+    if (!Choice(root, QStringLiteral("units"), UnitsOfKey, &file.job.units, error) ||
+        !Choice(root, QStringLiteral("duration"), DurationOfKey, &file.job.duration, error) ||
+        !Choice(root, QStringLiteral("coupling"), CouplingOfKey, &file.job.coupling, error))
         return std::nullopt;
 
     QJsonObject entries;

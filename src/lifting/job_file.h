@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lifting/job.h"
+#include "lifting/options.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,15 +35,6 @@ struct JobFile {
     Shown shown;
     bool operator==(const JobFile&) const = default;
 };
-
-// The values of the option fields, as files and CSV columns write them:
-// "us" or "metric", "1", "2" or "8" (hours), "good", "fair" or "poor".
-QLatin1StringView KeyOf(Units units);
-QLatin1StringView KeyOf(Duration duration);
-QLatin1StringView KeyOf(Coupling coupling);
-std::optional<Units> UnitsOfKey(const QString& key);
-std::optional<Duration> DurationOfKey(const QString& key);
-std::optional<Coupling> CouplingOfKey(const QString& key);
 
 QByteArray WriteJobFile(const JobFile& file);
 

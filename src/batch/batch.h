@@ -13,7 +13,7 @@ class CsvWriter;
 
 // Many jobs at once, without a window: each row of a CSV file, or each job
 // file, gives the texts the sheet shows after CALCULATE.
-namespace app {
+namespace batch {
 
 // The exit status of a batch.
 enum class BatchStatus {
@@ -25,14 +25,9 @@ enum class BatchStatus {
 // One line for standard error, without the program's name.
 using Say = std::function<void(const QString&)>;
 
-// What a CSV batch does with each row; CopyOnly reads and writes the rows
-// alone, which is the floor the benchmark compares evaluation against.
-enum class BatchWork { Evaluate, CopyOnly };
-
 // Reads CSV from in (name is how messages call it) and writes a row to out
 // for every row read. When it returns Failed because out failed, out says why.
-BatchStatus BatchCsv(QIODevice* in, const QString& name, lifting::CsvWriter* out, const Say& say,
-                     BatchWork work = BatchWork::Evaluate);
+BatchStatus BatchCsv(QIODevice* in, const QString& name, lifting::CsvWriter* out, const Say& say);
 
 // One row for every job file.
 BatchStatus BatchJobFiles(const QStringList& files, lifting::CsvWriter* out, const Say& say);
@@ -42,4 +37,4 @@ BatchStatus BatchJobFiles(const QStringList& files, lifting::CsvWriter* out, con
 // to standard error. Returns the exit status.
 int RunBatch(const QStringList& files, const QString& output);
 
-} // namespace app
+} // namespace batch

@@ -1,8 +1,9 @@
-#include "app/batch.h"
+#include "batch/batch.h"
 
 #include "lifting/csv.h"
 #include "lifting/job.h"
 #include "lifting/job_file.h"
+#include "lifting/options.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,7 @@
 #include <optional>
 #include <utility>
 
-namespace app {
+namespace batch {
 namespace {
 
 using lifting::Cell;
@@ -73,46 +74,6 @@ constexpr std::array<std::pair<const char*, QString lifting::JobDetails::*>, 5> 
 
 constexpr const char* kJobFileSuffix = ".liftjob";
 
-// "a, b or c".
-template <typename T, std::size_t N> QString Alternatives(const std::array<T, N>& values) {
-    QString text;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0)
-            text += i + 1 == N ? QStringLiteral(" or ") : QStringLiteral(", ");
-        text += lifting::KeyOf(values[i]);
-    }
-    return text;
-}
-
-// The option a field names, matched without regard to case or surrounding
-// blanks; nothing, with *error saying why, for any other text.
-template <typename T, std::size_t N>
-std::optional<T> Choice(QByteArrayView field, std::optional<T> (*ofKey)(const QString&),
-                        const std::array<T, N>& values,
-                        const std::array<QLatin1StringView, N>& keys, const char* column,
-                        QString* error) {
-    // Most fields are one of the keys, often as written: matched without
-    // building a text.
-    for (std::size_t i = 0; i < N; ++i) {
-        if (field.size() == keys[i].size() &&
-            std::equal(keys[i].begin(), keys[i].end(), field.begin()))
-            return values[i];
-    }
-    const QLatin1StringView trimmed(field.trimmed());
-    for (std::size_t i = 0; i < N; ++i) {
-        if (trimmed.compare(keys[i], Qt::CaseInsensitive) == 0)
-            return values[i];
-    }
-    const QString text = QString::fromUtf8(field);
-    if (const std::optional<T> value = ofKey(text.trimmed().toLower()))
-        return value;
-    *error = text.trimmed().isEmpty() ? QStringLiteral("%1 is empty; it must be %2")
-                                            .arg(QLatin1String(column), Alternatives(values))
-                                      : QStringLiteral("%1 is \"%2\"; it must be %3")
-                                            .arg(QLatin1String(column), text, Alternatives(values));
-    return std::nullopt;
-}
-
 QByteArrayView Bytes(QLatin1StringView text) {
     return {text.data(), text.size()};
 }
@@ -148,8 +109,8 @@ void WriteResults(CsvWriter* out, const lifting::Sheet& sheet, lifting::FigureTe
 
 class CsvBatch {
   public:
-    CsvBatch(QIODevice* in, QString name, CsvWriter* out, const Say& say, BatchWork work)
-        : reader_(in), name_(std::move(name)), out_(out), say_(say), work_(work) {}
+    CsvBatch(QIODevice* in, QString name, CsvWriter* out, const Say& say)
+        : reader_(in), name_(std::move(name)), out_(out), say_(say) {}
 
     BatchStatus Run() {
         CsvRecord record;
@@ -240,14 +201,14 @@ class CsvBatch {
                         .arg(record.size())
                         .arg(width_);
         lifting::JobNumbers job;
-        if (error.isEmpty() && work_ == BatchWork::Evaluate && !Blank(record))
+        if (error.isEmpty() && !Blank(record))
             error = ReadJob(record, &job);
         if (!error.isEmpty()) {
             say_(QStringLiteral("%1:%2: %3").arg(name_).arg(record.line()).arg(error));
             EndRow(out_, kResults.size(), error);
             return false;
         }
-        if (work_ == BatchWork::CopyOnly || Blank(record))
+        if (Blank(record))
             EndRow(out_, kResults.size(), {});
         else
             WriteResults(out_, lifting::Solve(job), &texts_);
@@ -266,19 +227,24 @@ class CsvBatch {
     // The job of a row; what is wrong with it, or nothing.
     QString ReadJob(const CsvRecord& record, lifting::JobNumbers* job) const {
         auto field = [&](std::size_t r) { return record[columns_[r]]; };
-        QString error;
-        const auto units =
-            Choice(field(0), lifting::UnitsOfKey, kUnits, unitKeys_, kOptionColumns[0], &error);
+        // The option a column names, with the column's name ahead of what is
+        // wrong with it.
+        QString problem;
+        auto option = [&](auto ofKey, std::size_t r) {
+            const auto value = ofKey(field(r), &problem);
+            if (!value)
+                problem = QStringLiteral("%1 %2").arg(QLatin1String(kOptionColumns[r]), problem);
+            return value;
+        };
+        const auto units = option(lifting::UnitsOfKey, 0);
         if (!units)
-            return error;
-        const auto duration = Choice(field(1), lifting::DurationOfKey, kDurations, durationKeys_,
-                                     kOptionColumns[1], &error);
+            return problem;
+        const auto duration = option(lifting::DurationOfKey, 1);
         if (!duration)
-            return error;
-        const auto coupling = Choice(field(2), lifting::CouplingOfKey, kCouplings, couplingKeys_,
-                                     kOptionColumns[2], &error);
+            return problem;
+        const auto coupling = option(lifting::CouplingOfKey, 2);
         if (!coupling)
-            return error;
+            return problem;
         job->units = *units;
         job->duration = *duration;
         job->coupling = *coupling;
@@ -297,29 +263,10 @@ class CsvBatch {
         return {};
     }
 
-    static constexpr std::array kUnits{lifting::Units::UsCustomary, lifting::Units::Metric};
-    static constexpr std::array kDurations{lifting::Duration::UpToOneHour,
-                                           lifting::Duration::UpToTwoHours,
-                                           lifting::Duration::UpToEightHours};
-    static constexpr std::array kCouplings{lifting::Coupling::Good, lifting::Coupling::Fair,
-                                           lifting::Coupling::Poor};
-
-    template <typename T, std::size_t N>
-    static std::array<QLatin1StringView, N> KeysOf(const std::array<T, N>& values) {
-        std::array<QLatin1StringView, N> keys;
-        for (std::size_t i = 0; i < N; ++i)
-            keys[i] = lifting::KeyOf(values[i]);
-        return keys;
-    }
-    const std::array<QLatin1StringView, kUnits.size()> unitKeys_ = KeysOf(kUnits);
-    const std::array<QLatin1StringView, kDurations.size()> durationKeys_ = KeysOf(kDurations);
-    const std::array<QLatin1StringView, kCouplings.size()> couplingKeys_ = KeysOf(kCouplings);
-
     lifting::CsvReader reader_;
     const QString name_;
     CsvWriter* out_;
     const Say& say_;
-    const BatchWork work_;
     qsizetype width_ = 0;
     std::array<qsizetype, kRequiredCount> columns_{};
     lifting::FigureTexts texts_;
@@ -368,9 +315,8 @@ class Output {
 
 } // namespace
 
-BatchStatus BatchCsv(QIODevice* in, const QString& name, CsvWriter* out, const Say& say,
-                     BatchWork work) {
-    return CsvBatch(in, name, out, say, work).Run();
+BatchStatus BatchCsv(QIODevice* in, const QString& name, CsvWriter* out, const Say& say) {
+    return CsvBatch(in, name, out, say).Run();
 }
 
 BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& say) {
@@ -454,4 +400,4 @@ int RunBatch(const QStringList& files, const QString& output) {
     return static_cast<int>(status);
 }
 
-} // namespace app
+} // namespace batch
