@@ -1,8 +1,9 @@
 #include "app/job_window.h"
 
+#include "app/cell_words.h"
 #include "app/details_dialog.h"
 #include "app/report.h"
-#include "window/roster.h"
+#include "widgets/display_cell.h"
 #include "worksheet/form1.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimer>
@@ -22,16 +25,6 @@ namespace app {
 namespace {
 
 constexpr auto kSuffix = "liftjob";
-
-// What a display cell holds, as its accessible name says it: "FM at origin".
-QString Role(lifting::Cell cell) {
-    const QByteArray name = lifting::CellName(cell).toLatin1();
-    for (const window::Control& c : window::Roster()) {
-        if (c.name == name.constData())
-            return QString::fromLatin1(c.role.data(), static_cast<qsizetype>(c.role.size()));
-    }
-    return QString::fromLatin1(name);
-}
 
 QString Quoted(const QString& path) {
     return QStringLiteral("\u201c%1\u201d").arg(QDir::toNativeSeparators(path));
@@ -95,8 +88,18 @@ JobWindow::JobWindow()
                                [](JobWindow& w) { ExportPdf(w.form_.get(), w.Report()); }));
     menu_->addAction(AddAction(QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")),
                                [](JobWindow& w) { PrintReport(w.form_.get(), w.Report()); }));
+    SetPath({});
     form_->setAcceptDrops(true);
     form_->installEventFilter(this);
+    // Whatever a click changes, the title's mark follows: each of these runs
+    // after the sheet's own handler of the same signal, connected before.
+    auto show = [this] { ShowModified(); };
+    for (auto* cell : form_->findChildren<widgets::DisplayCell*>())
+        connect(cell, &widgets::DisplayCell::textChanged, this, show);
+    for (auto* option : form_->findChildren<QRadioButton*>())
+        connect(option, &QRadioButton::toggled, this, show);
+    for (auto* button : form_->findChildren<QPushButton*>())
+        connect(button, &QPushButton::clicked, this, show);
 }
 
 JobWindow::~JobWindow() = default;
@@ -117,7 +120,8 @@ JobWindow::State JobWindow::Now() const {
 }
 
 lifting::JobFile JobWindow::Current() const {
-    return {details_, form_->EnteredJob(), form_->IsCalculated(), form_->ShownCells()};
+    return {details_, form_->EnteredJob(), form_->IsCalculated(),
+            lifting::KeepAll(form_->ShownCells())};
 }
 
 ReportInput JobWindow::Report() const {
@@ -125,19 +129,31 @@ ReportInput JobWindow::Report() const {
 }
 
 bool JobWindow::IsModified() const {
-    return Now() != saved_;
+    return openedOtherwise_ || Now() != saved_;
+}
+
+bool JobWindow::Kept() const {
+    // With no file, saved_ holds the details the job started with.
+    return !path_.isEmpty() || details_ != saved_.details;
+}
+
+void JobWindow::ShowModified() {
+    form_->setWindowModified(IsModified());
 }
 
 void JobWindow::SetPath(const QString& path) {
     path_ = path;
-    form_->setWindowTitle(path.isEmpty() ? designedTitle_
-                                         : designedTitle_ + QStringLiteral(" - ") +
-                                               QFileInfo(path).fileName());
+    // Qt shows "[*]" as "*" while the window is modified, and else nothing.
+    form_->setWindowTitle(
+        (path.isEmpty() ? designedTitle_
+                        : designedTitle_ + QStringLiteral(" - ") + QFileInfo(path).fileName()) +
+        QStringLiteral("[*]"));
 }
 
 void JobWindow::EditDetails() {
     if (const auto edited = app::EditDetails(form_.get(), details_))
         details_ = *edited;
+    ShowModified();
 }
 
 void JobWindow::NewJob() {
@@ -147,6 +163,8 @@ void JobWindow::NewJob() {
     details_ = NewDetails();
     SetPath({});
     saved_ = Now();
+    openedOtherwise_ = false;
+    ShowModified();
 }
 
 void JobWindow::OpenJob() {
@@ -174,15 +192,25 @@ bool JobWindow::Load(const QString& path) {
     QString error;
     const std::optional<lifting::JobFile> file = lifting::LoadJobFile(absolute, &error);
     if (!file) {
-        Warn(QStringLiteral("%1 cannot be opened: %2.\n\nThe sheet is unchanged.")
-                 .arg(Quoted(absolute), error));
+        // A sheet as it started holds nothing to keep, and at start-up the
+        // user has seen none.
+        const bool holdsJob = !path_.isEmpty() || IsModified();
+        Warn(QStringLiteral("%1 cannot be opened: %2.%3")
+                 .arg(Quoted(absolute), error,
+                      holdsJob ? QStringLiteral("\n\nThe sheet is unchanged.") : QString()));
         return false;
     }
-    form_->EnterJob(file->job, file->calculated);
+    std::vector<lifting::RefusedEntry> refused;
+    form_->EnterJob(lifting::EnterableJob(file->job, &refused), file->calculated);
     details_ = file->details;
     SetPath(absolute);
+    // A refused entry, left unmade, makes the job differ from the file's.
     saved_ = {file->job, file->calculated, file->details};
-    TellDifferences(file->shown);
+    const std::vector<lifting::Cell> differing =
+        lifting::DifferingCells(file->shown, form_->ShownCells());
+    openedOtherwise_ = !differing.empty();
+    ShowModified();
+    TellOpened(*file, refused, differing);
     return true;
 }
 
@@ -202,6 +230,8 @@ bool JobWindow::WriteTo(const QString& path) {
     }
     SetPath(absolute);
     saved_ = {job.job, job.calculated, job.details};
+    openedOtherwise_ = false;
+    ShowModified();
     return true;
 }
 
@@ -253,24 +283,36 @@ QString JobWindow::AskPath(bool save) {
     return dialog.selectedFiles().front();
 }
 
-void JobWindow::TellDifferences(const lifting::Shown& saved) {
+void JobWindow::TellOpened(const lifting::JobFile& file,
+                           const std::vector<lifting::RefusedEntry>& refused,
+                           const std::vector<lifting::Cell>& differing) {
+    if (!refused.empty()) {
+        QStringList lines;
+        for (const lifting::RefusedEntry& r : refused)
+            lines << QStringLiteral("%1 \u201c%2\u201d: %3.")
+                         .arg(EntryWords(r.entry), r.text, r.problem);
+        // What follows from them differs too; the entries say why.
+        Warn(QStringLiteral("%1 has entries that are not numbers of 0 or more. The sheet leaves "
+                            "them unmade:\n\n%2\n\nEnter them again; Save then keeps the "
+                            "job as the sheet shows it.")
+                 .arg(Quoted(path_), lines.join(QLatin1Char('\n'))));
+        return;
+    }
+    if (differing.empty())
+        return;
     const lifting::Shown now = form_->ShownCells();
     QStringList lines;
-    for (int number = 1; number <= lifting::kCellCount; ++number) {
-        const lifting::Cell cell = lifting::CellAt(number);
-        if (saved[cell] != now[cell])
-            lines << QStringLiteral("%1: saved %2, now %3")
-                         .arg(Role(cell), ShownText(saved[cell]), ShownText(now[cell]));
-    }
-    if (lines.isEmpty())
-        return;
+    for (const lifting::Cell cell : differing)
+        lines << QStringLiteral("%1: saved %2, now %3")
+                     .arg(CellWords(cell), ShownText(*file.shown[cell]), ShownText(now[cell]));
     Warn(QStringLiteral(
-             "The sheet shows other values than were saved in %1:\n\n%2\n\nOpening a job enters "
-             "it again in the worksheet's own order: the options, H, V and A, the weights, then "
-             "the frequency. The saved sheet had been entered in another order (the frequency "
-             "before V, whose FM is read from the V values present when the frequency is "
-             "entered, or a unit switch after the entries), or the file was edited. The sheet "
-             "now shows the job entered in the worksheet's order; Save keeps these values.")
+             "The sheet shows other values than %1 saved:\n\n%2\n\nThe file may have been "
+             "edited, or its sheet had been entered in another order. Opening a job enters it "
+             "in the worksheet's own order: the options, H, V and A, the weights, then the "
+             "frequency. FM is read from the V values present when the frequency is entered, so "
+             "the frequency before V, or a unit switch after the entries, gives other values. "
+             "The sheet now shows the job entered in the worksheet's order; Save keeps these "
+             "values.")
              .arg(Quoted(path_), lines.join(QLatin1Char('\n'))));
 }
 
@@ -288,6 +330,12 @@ bool JobWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != form_.get())
         return false;
     switch (event->type()) {
+    case QEvent::Close:
+        // The title bar's close, Alt+F4 and EXIT all close the window.
+        if (!Kept() || MayDiscard(QStringLiteral("closing the worksheet")))
+            return false;
+        event->ignore();
+        return true;
     case QEvent::ContextMenu: {
         // The sheet's menu belongs to the sheet itself: a click on a control
         // (which passes the event on to the window) opens none.

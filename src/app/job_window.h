@@ -31,8 +31,6 @@ class JobWindow : public QObject {
     JobWindow& operator=(const JobWindow&) = delete;
 
     Form1& form() { return *form_; }
-    // The sheet's context menu; further actions may be added to it.
-    QMenu& menu() { return *menu_; }
     const lifting::JobDetails& details() const { return details_; }
     // The job file open, as an absolute path; empty when there is none.
     const QString& path() const { return path_; }
@@ -41,7 +39,8 @@ class JobWindow : public QObject {
     // The report of the job as the window shows it now.
     ReportInput Report() const;
     // Whether the job, CALCULATE or the details differ from what was last
-    // opened, saved or started.
+    // opened, saved or started, or the job opened showed other cells than its
+    // file kept. The title marks it.
     bool IsModified() const;
 
     // What the actions do.
@@ -72,14 +71,21 @@ class JobWindow : public QObject {
                        const std::function<void(JobWindow&)>& run);
     // Names the file open in the window title, or none.
     void SetPath(const QString& path);
+    // Whether the job has a file or details, so that closing the window asks
+    // before unsaved changes are lost; a bare sheet ends at once.
+    bool Kept() const;
+    // Marks the title while the job is modified.
+    void ShowModified();
     bool Load(const QString& path);
     bool WriteTo(const QString& path);
     // Save, Discard or Cancel: true when the user may go on.
     bool MayDiscard(const QString& question);
     // The file the user chose in a file dialog, or empty.
     QString AskPath(bool save);
-    // Tells the user which cells the job shows now other than the file said.
-    void TellDifferences(const lifting::Shown& saved);
+    // Tells the user which entries of the file were left unmade, or else
+    // which cells the job shows now other than the file kept.
+    void TellOpened(const lifting::JobFile& file, const std::vector<lifting::RefusedEntry>& refused,
+                    const std::vector<lifting::Cell>& differing);
     void Warn(const QString& message);
 
     std::unique_ptr<Form1> form_;
@@ -89,6 +95,7 @@ class JobWindow : public QObject {
     QString folder_; // where the file dialogs open with no file open
     lifting::JobDetails details_;
     State saved_;
+    bool openedOtherwise_ = false;
 };
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "app/report.h"
 
+#include "app/cell_words.h"
+
 #include "lifting/numbers.h"
 #include "lifting/rules.h"
 #include "window/fonts.h"
@@ -404,20 +406,6 @@ void DrawSheet(QPainter& painter, Form1& sheet, const QRectF& area) {
     painter.drawRect(area);
 }
 
-// The cells saved with the job that the sheet, replayed now, shows otherwise.
-QStringList DifferingCells(const lifting::Shown& saved, const lifting::Shown& replayed) {
-    QStringList names;
-    bool anySaved = false;
-    for (int number = 1; number <= lifting::kCellCount; ++number) {
-        const Cell cell = lifting::CellAt(number);
-        anySaved = anySaved || !saved[cell].isEmpty();
-        if (saved[cell] != replayed[cell])
-            names << lifting::CellName(cell);
-    }
-    // A file without its cells has nothing to compare.
-    return anySaved ? names : QStringList();
-}
-
 void DrawFooter(QPainter& painter, const QRectF& area, const ReportInput& input) {
     Rule(painter, area.left(), area.right(), area.top());
     painter.setFont(Font(7));
@@ -492,7 +480,8 @@ QString TitleOf(const ReportInput& input) {
 
 void PaintReport(QPainter& painter, const ReportInput& input) {
     Form1 sheet;
-    sheet.EnterJob(input.job.job, input.job.calculated);
+    std::vector<lifting::RefusedEntry> refused;
+    sheet.EnterJob(lifting::EnterableJob(input.job.job, &refused), input.job.calculated);
     const lifting::Shown cells = sheet.ShownCells();
 
     painter.save();
@@ -507,16 +496,30 @@ void PaintReport(QPainter& painter, const ReportInput& input) {
     const QRectF footer(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight);
     DrawFooter(painter, footer, input);
 
+    // Notes over the footer: entries the sheet left unmade, else the cells
+    // that show otherwise than the file kept (which the unmade entries would
+    // explain).
+    QString note;
+    if (!refused.empty()) {
+        note = QStringLiteral("Left unmade, as they are not numbers of 0 or more: %1. The page "
+                              "shows the job without them.")
+                   .arg(RefusedWords(refused).join(QStringLiteral(", ")));
+    } else if (const std::vector<Cell> differing = lifting::DifferingCells(input.job.shown, cells);
+               !differing.empty()) {
+        QStringList words;
+        for (const Cell cell : differing)
+            words << CellWords(cell);
+        note = QStringLiteral("This page shows the job as the worksheet enters it now; as saved, "
+                              "%1 of its cells showed otherwise: %2.")
+                   .arg(differing.size())
+                   .arg(words.join(QStringLiteral(", ")));
+    }
     double bottom = footer.top() - kGap / 2;
-    const QStringList differing = DifferingCells(input.job.shown, cells);
-    if (!differing.isEmpty()) {
+    if (!note.isEmpty()) {
         painter.setFont(Font(8));
         painter.setPen(kWarning);
         DrawLine(painter, QRectF(page.left(), bottom - kNoteHeight, page.width(), kNoteHeight),
-                 QStringLiteral("This page shows the job as the worksheet replays it now; as "
-                                "saved, %1 of its cells showed otherwise (%2).")
-                     .arg(differing.size())
-                     .arg(differing.join(QStringLiteral(", "))));
+                 note);
         bottom -= kNoteHeight;
     }
 

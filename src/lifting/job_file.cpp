@@ -1,6 +1,7 @@
 #include "lifting/job_file.h"
 
 #include "lifting/latin1.h"
+#include "lifting/reading.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -101,6 +102,37 @@ bool Choice(const QJsonObject& root, const QString& key,
 
 } // namespace
 
+KeptCells KeepAll(const Shown& shown) {
+    KeptCells kept;
+    for (int n = 1; n <= kCellCount; ++n)
+        kept[CellAt(n)] = shown[CellAt(n)];
+    return kept;
+}
+
+std::vector<Cell> DifferingCells(const KeptCells& kept, const Shown& now) {
+    std::vector<Cell> cells;
+    for (int n = 1; n <= kCellCount; ++n) {
+        const Cell cell = CellAt(n);
+        if (kept[cell] && *kept[cell] != now[cell])
+            cells.push_back(cell);
+    }
+    return cells;
+}
+
+Job EnterableJob(const Job& job, std::vector<RefusedEntry>* refused) {
+    Job enterable = job;
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        const auto entry = static_cast<Entry>(i);
+        if (!job[entry])
+            continue;
+        if (const Reading reading = ReadEntry(*job[entry], entry, job.units); !reading.value) {
+            refused->push_back({entry, *job[entry], reading.problem});
+            enterable[entry].reset();
+        }
+    }
+    return enterable;
+}
+
 QByteArray WriteJobFile(const JobFile& file) {
     Writer w;
     w.Text("format", QString::fromLatin1(kJobFileFormat));
@@ -124,8 +156,10 @@ QByteArray WriteJobFile(const JobFile& file) {
     w.Close();
     w.Field("calculated", file.calculated ? "true" : "false");
     w.Open("shown");
-    for (int n = 1; n <= kCellCount; ++n)
-        w.Text(CellName(CellAt(n)).toLatin1().constData(), file.shown[CellAt(n)]);
+    for (int n = 1; n <= kCellCount; ++n) {
+        if (const auto& text = file.shown[CellAt(n)])
+            w.Text(CellName(CellAt(n)).toLatin1().constData(), *text);
+    }
     w.Close();
     return w.Done();
 }
@@ -202,11 +236,9 @@ std::optional<JobFile> ReadJobFile(const QByteArray& bytes, QString* error) {
     if (!Object(root, QStringLiteral("shown"), &shown, error))
         return std::nullopt;
     for (int n = 1; n <= kCellCount; ++n) {
-        std::optional<QString> text;
-        if (!OptionalText(shown, CellName(CellAt(n)), &text, QStringLiteral("in \"shown\","),
-                          error))
+        if (!OptionalText(shown, CellName(CellAt(n)), &file.shown[CellAt(n)],
+                          QStringLiteral("in \"shown\","), error))
             return std::nullopt;
-        file.shown[CellAt(n)] = text.value_or(QString());
     }
     return file;
 }

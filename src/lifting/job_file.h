@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // Job files (.liftjob): one job with its details, as UTF-8 JSON.
 namespace lifting {
@@ -26,15 +27,35 @@ struct JobDetails {
     bool operator==(const JobDetails&) const = default;
 };
 
+// The cells a file keeps, as the screen showed them when it was saved;
+// nothing for a cell the file does not keep (a file may keep none).
+using KeptCells = Cells<std::optional<QString>>;
+KeptCells KeepAll(const Shown& shown);
+
 struct JobFile {
     JobDetails details;
+    // The entries as the file has them, refused ones too (see EnterableJob).
     Job job;
     // Whether CALCULATE had been pressed on the sheet when it was saved.
     bool calculated = false;
-    // The cells as they were on the screen when it was saved.
-    Shown shown;
+    KeptCells shown;
     bool operator==(const JobFile&) const = default;
 };
+
+// The cells the file keeps that the sheet shows otherwise now, in the order
+// of their numbers: what the window and the report tell about a file whose
+// sheet, entered again, differs from what was saved.
+std::vector<Cell> DifferingCells(const KeptCells& kept, const Shown& now);
+
+// An entry of a file that is not wholly a number of 0 or more.
+struct RefusedEntry {
+    Entry entry;
+    QString text;
+    QString problem; // as ReadEntry words it
+};
+// The job as opening a file enters it: an entry that ReadEntry refuses is
+// left unmade and added to *refused, in the order of the entries.
+Job EnterableJob(const Job& job, std::vector<RefusedEntry>* refused);
 
 QByteArray WriteJobFile(const JobFile& file);
 

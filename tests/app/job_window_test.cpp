@@ -15,8 +15,11 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -35,9 +38,15 @@ const QString kTitle = QStringLiteral("Job Analysis Worksheet - Revised NIOSH Li
 template <typename Dialog, typename Act> std::unique_ptr<Responder> On(Act act) {
     return Responder::Handle([act](QWidget& dialog) {
         if (auto* expected = qobject_cast<Dialog*>(&dialog))
-            return act(*expected);
-        ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
-        dialog.close();
+            act(*expected);
+        else
+            ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+        // One the answer left open (a file dialog refusing a file that is not
+        // there) fails now, instead of waiting for the test's timeout.
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << "left open: " << dialog.windowTitle().toStdString();
+            dialog.close();
+        }
     });
 }
 
@@ -70,6 +79,13 @@ std::unique_ptr<Responder> Answer(
     });
 }
 
+lifting::JobFile Saved(const QString& path) {
+    QString error;
+    const auto file = lifting::LoadJobFile(path, &error);
+    EXPECT_TRUE(file) << error.toStdString();
+    return file.value_or(lifting::JobFile());
+}
+
 QByteArray Bytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
@@ -83,6 +99,8 @@ class JobWindowTest : public ::testing::Test {
     }
 
     Form1& form() { return window_.form(); }
+    // The title as the window system shows it, the modified mark resolved.
+    QString Title() { return form().windowHandle()->title(); }
     QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
     QString Cell(const char* name) {
         return form().findChild<QWidget*>(QLatin1String(name))->property("text").toString();
@@ -144,10 +162,11 @@ const RoundTrip kRoundTrips[] = {
 };
 
 TEST_F(JobWindowTest, AJobSavedOpensAgainAsItWasShown) {
+    // Quotes and backslashes as JSON must escape them.
     const lifting::JobDetails details{QStringLiteral("Plonge \u00e9 \u98df\u5668 \U0001F37D"),
                                       QStringLiteral("Kitchen"), QStringLiteral("R. Ng"),
                                       QStringLiteral("2026-12-08"),
-                                      QStringLiteral("two lines\nof notes")};
+                                      QStringLiteral("Box \"12\" from C:\\bins\\t\nof notes")};
     for (const RoundTrip& trip : kRoundTrips) {
         SCOPED_TRACE(trip.file);
         Do(trip.steps);
@@ -160,7 +179,7 @@ TEST_F(JobWindowTest, AJobSavedOpensAgainAsItWasShown) {
         const QString path = dir_.filePath(QFileInfo(QLatin1String(trip.file)).baseName() +
                                            QStringLiteral(".liftjob"));
         Press("Ctrl+Shift+S", ChooseFile(Path(trip.file)));
-        EXPECT_EQ(form().windowTitle(), kTitle + " - " + QFileInfo(path).fileName());
+        EXPECT_EQ(Title(), kTitle + " - " + QFileInfo(path).fileName());
 
         QString error;
         const auto saved = lifting::LoadJobFile(path, &error);
@@ -168,15 +187,15 @@ TEST_F(JobWindowTest, AJobSavedOpensAgainAsItWasShown) {
         EXPECT_EQ(saved->details, details);
         EXPECT_EQ(saved->job.units, trip.units);
         EXPECT_TRUE(saved->calculated);
-        EXPECT_EQ(saved->shown, shown);
+        EXPECT_EQ(saved->shown, lifting::KeepAll(shown));
 
         Press("Ctrl+N");
-        EXPECT_EQ(form().windowTitle(), kTitle);
+        EXPECT_EQ(Title(), kTitle);
         EXPECT_EQ(Cell("Picture25"), QString());
         Press("Ctrl+O", ChooseFile(path));
         EXPECT_EQ(form().ShownCells(), shown);
         EXPECT_EQ(window_.details(), details);
-        EXPECT_EQ(form().windowTitle(), kTitle + " - " + QFileInfo(path).fileName());
+        EXPECT_EQ(Title(), kTitle + " - " + QFileInfo(path).fileName());
         EXPECT_FALSE(window_.IsModified());
         Press("Ctrl+N");
     }
@@ -210,7 +229,51 @@ TEST_F(JobWindowTest, NewAndOpenAskBeforeUnsavedChangesAreLost) {
     QDropEvent drop(QPointF(300, 240), Qt::CopyAction, &dragged, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&form(), &drop);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Cell("Picture1") == QStringLiteral("20"); }));
-    EXPECT_EQ(form().windowTitle(), kTitle + " - kept.liftjob");
+    EXPECT_EQ(Title(), kTitle + " - kept.liftjob");
+}
+
+TEST_F(JobWindowTest, ClosingAsksOnceTheJobHasAFileOrDetails) {
+    // A bare sheet ends at once, as designed.
+    Do("Picture1=20");
+    EXPECT_TRUE(form().close());
+
+    // With a file: the title marks a change, and closing asks.
+    form().show();
+    Press("Ctrl+N", Answer(QMessageBox::Discard));
+    const QString path = Path("kept.liftjob");
+    Do("Picture1=20");
+    Press("Ctrl+S", ChooseFile(path));
+    EXPECT_EQ(Title(), kTitle + " - kept.liftjob");
+    Do("Picture3=12");
+    EXPECT_EQ(Title(), kTitle + " - kept.liftjob*");
+    auto cancel = Answer(QMessageBox::Cancel);
+    EXPECT_FALSE(form().close());
+    EXPECT_TRUE(cancel->seen().shown);
+    EXPECT_TRUE(form().isVisible());
+    auto discard = Answer(QMessageBox::Discard);
+    EXPECT_TRUE(form().close());
+    EXPECT_TRUE(discard->seen().shown);
+    EXPECT_EQ(Saved(path).job[lifting::Entry::OriginH], std::nullopt);
+
+    // With details alone: EXIT asks too, and Save keeps the job first.
+    form().show();
+    Press("Ctrl+N", Answer(QMessageBox::Discard));
+    Press("Ctrl+D", FillDetails({QStringLiteral("Crate"), {}, {}, {}, {}}));
+    EXPECT_EQ(Title(), kTitle + "*");
+    const QString exited = Path("exited.liftjob");
+    std::unique_ptr<Responder> next;
+    auto save = Answer(QMessageBox::Save, [&] { next = ChooseFile(exited); });
+    // In the application's loop, as the program runs: EXIT ends it. Had it
+    // not, the second call would, with another status; it dies with running.
+    QObject running;
+    QTimer::singleShot(0, &running, [this, &running] {
+        Do("Command2");
+        QTimer::singleShot(0, &running, [] { QCoreApplication::exit(1); });
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(save->seen().shown);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(Saved(exited).details.title, QStringLiteral("Crate"));
 }
 
 TEST_F(JobWindowTest, ABadFileIsNamedWithItsFaultAndTheSheetStays) {
@@ -227,6 +290,8 @@ TEST_F(JobWindowTest, ABadFileIsNamedWithItsFaultAndTheSheetStays) {
          "not a lifting worksheet job"},
         {"newer.liftjob", R"({"format": "lifting-worksheet-job", "version": 2})",
          "newer version of the program"},
+        {"zero.liftjob", R"({"format": "lifting-worksheet-job", "version": 0})",
+         "not a whole number from 1 on"},
         {"type.liftjob", head + options + R"(, "entries": {"lavg": 20}})",
          "\"lavg\" is not a text"},
         {"value.liftjob", head + R"("units": "imperial", "duration": "1", "coupling": "good"})",
@@ -251,6 +316,8 @@ TEST_F(JobWindowTest, ABadFileIsNamedWithItsFaultAndTheSheetStays) {
         EXPECT_TRUE(message.contains(QLatin1String(file.fault))) << message.toStdString();
         EXPECT_EQ(window_.Current(), before);
         EXPECT_EQ(form().windowTitle(), title);
+        EXPECT_TRUE(message.contains(QLatin1String("The sheet is unchanged")))
+            << message.toStdString();
     }
 }
 
@@ -296,18 +363,57 @@ TEST_F(JobWindowTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
 
 TEST_F(JobWindowTest, OpeningTellsWhichCellsDifferFromTheSavedSheet) {
     // The frequency before V: FM was read with both V still 0.
-    Do("Picture18=13 Picture3=20 Picture4=44 Picture5=20 Picture6=7 Picture1=20 Picture2=20 "
+    Do("Picture18=13 Picture3=20 Picture4=30 Picture5=20 Picture6=44 Picture1=20 Picture2=20 "
        "Command1");
     EXPECT_EQ(Cell("Picture19"), QStringLiteral("0.00"));
     const QString path = Path("order.liftjob");
     Press("Ctrl+S", ChooseFile(path));
     Press("Ctrl+N");
     const QString message = Message([&] { EXPECT_TRUE(window_.OpenPath(path)); });
-    EXPECT_TRUE(message.contains(QLatin1String("FM at origin: saved 0.00, now 0.34")))
+    // What differs leads, in words; why comes after it.
+    EXPECT_TRUE(message.contains(QRegularExpression(
+        QStringLiteral("^[^\n]*:\n\nFM at origin: saved 0.00, now 0.34\nFM at destination: "
+                       "saved 0.00, now 0.34\n"))))
         << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("may have been edited"))) << message.toStdString();
     EXPECT_TRUE(message.contains(QLatin1String("frequency before V"))) << message.toStdString();
-    EXPECT_FALSE(message.contains(QLatin1String("FM at destination"))) << message.toStdString();
     EXPECT_EQ(Cell("Picture19"), QStringLiteral("0.34"));
+    EXPECT_TRUE(window_.IsModified());
+    EXPECT_EQ(Title(), kTitle + " - order.liftjob*");
+}
+
+TEST_F(JobWindowTest, AFileWithoutCellsOrWithAnEntryRefusedOpensAsFarAsItCan) {
+    // On a sheet as it starts there is nothing to keep unchanged.
+    const QString missing =
+        Message([&] { EXPECT_FALSE(window_.OpenPath(Path("missing.liftjob"))); });
+    EXPECT_FALSE(missing.contains(QLatin1String("unchanged"))) << missing.toStdString();
+
+    // No "shown": nothing to compare, and so no message (an unexpected one
+    // fails the test).
+    const QByteArray head = R"({"format": "lifting-worksheet-job", "version": 1, "units": "us",
+        "duration": "1", "coupling": "good", "calculated": true, "entries": {"lavg": "20", )";
+    const QString bare = Path("bare.liftjob");
+    QFile out(bare);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(head + R"("origin_h": "20"}})") > 0);
+    out.close();
+    EXPECT_TRUE(window_.OpenPath(bare));
+    EXPECT_EQ(Cell("Picture3"), QStringLiteral("20"));
+    EXPECT_EQ(Cell("Picture10"), QStringLiteral("0.50"));
+    EXPECT_FALSE(window_.IsModified());
+
+    // "20 in" is no number: the entry stays unmade, and the message names it.
+    const QString refused = Path("refused.liftjob");
+    QFile in(refused);
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly) && in.write(head + R"("origin_h": "20 in"}})") > 0);
+    in.close();
+    const QString message = Message([&] { EXPECT_TRUE(window_.OpenPath(refused)); });
+    EXPECT_TRUE(message.contains(QStringLiteral("Origin H \u201c20 in\u201d: Type the number "
+                                                "alone (in inches)")))
+        << message.toStdString();
+    EXPECT_EQ(Cell("Picture1"), QStringLiteral("20"));
+    EXPECT_EQ(Cell("Picture3"), QString());
+    EXPECT_EQ(window_.Current().job[lifting::Entry::OriginH], std::nullopt);
+    EXPECT_TRUE(window_.IsModified());
 }
 
 TEST_F(JobWindowTest, TheReportIsExportedAndPrintedFromTheWindow) {

@@ -45,7 +45,7 @@ lifting::JobFile DishWasherJob() {
                                                      {Entry::DestinationA, "30"},
                                                      {Entry::Frequency, "5"}});
     file.calculated = true;
-    file.shown = lifting::Evaluate(file.job);
+    file.shown = lifting::KeepAll(lifting::Evaluate(file.job));
     return file;
 }
 
@@ -131,7 +131,7 @@ TEST(Report, MetricJobReadsNoIndexAsNoIndexAndRoundingAsTheIndexBeforeIt) {
                                                 {Entry::DestinationA, "0"},
                                                 {Entry::Frequency, "1"}});
     file.calculated = true;
-    file.shown = lifting::Evaluate(file.job);
+    file.shown = lifting::KeepAll(lifting::Evaluate(file.job));
     // As if saved by a sheet that showed an index where there is none.
     file.shown[lifting::Cell::LiDestination] = QStringLiteral("0.0");
 
@@ -148,8 +148,71 @@ TEST(Report, MetricJobReadsNoIndexAsNoIndexAndRoundingAsTheIndexBeforeIt) {
     ExpectLine(text, QStringLiteral(R"(Destination +N/A: no lifting index can be given)"));
     EXPECT_FALSE(
         QRegularExpression(QStringLiteral("Destination +N/A[^\n]*nominal")).match(text).hasMatch());
-    ExpectLine(text, QStringLiteral(R"(1 of its cells showed otherwise \(Picture28\))"));
+    ExpectLine(
+        text, QStringLiteral(R"(1 of its cells showed otherwise: Lifting index at destination\.)"));
     EXPECT_TRUE(text.contains(QStringLiteral("Not saved to a file")));
+}
+
+// The README's crate job, whose ends differ in most multipliers, by hand:
+// HM 10/12 = 0.83 and 10/20 = 0.50; VM 1 - 0.0075 x 10 = 0.925 and
+// 1 - 0.0075 x 20 = 0.85; D 30, DM 0.82 + 1.8/30 = 0.88; AM 1 - 0.0032 x 30 =
+// 0.904 and 1.00; FM 0.91 for 2 lifts a minute up to 1 hour at either height;
+// Fair CM 0.95 below 30 in, 1.00 above; RWL 51 x 0.833 x 0.925 x 0.88 x 0.904
+// x 0.91 x 0.95 = 27.0 lb and 51 x 0.50 x 0.85 x 0.88 x 0.91 = 17.4 lb;
+// lifting indices 20/27.0 = 0.74 and 25/17.4 = 1.44.
+TEST(Report, CrateJobFillsEveryRowWithItsOwnEnd) {
+    lifting::JobFile file;
+    file.job = MakeJob(lifting::Units::UsCustomary, {{Entry::LoadAvg, "20"},
+                                                     {Entry::LoadMax, "25"},
+                                                     {Entry::OriginH, "12"},
+                                                     {Entry::OriginV, "20"},
+                                                     {Entry::DestinationH, "20"},
+                                                     {Entry::DestinationV, "50"},
+                                                     {Entry::OriginA, "30"},
+                                                     {Entry::DestinationA, "0"},
+                                                     {Entry::Frequency, "2"}});
+    file.job.coupling = lifting::Coupling::Fair;
+    file.calculated = true;
+    QTemporaryDir dir;
+    const QString job = dir.filePath(QStringLiteral("crate.liftjob"));
+    const QString pdf = dir.filePath(QStringLiteral("crate.pdf"));
+    auto report = [&] {
+        QFile out(job);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(lifting::WriteJobFile(file)) > 0);
+        out.close();
+        const Outcome run = Report({job, QStringLiteral("-o"), pdf});
+        EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+        return PdfText(pdf);
+    };
+    const QString text = report();
+    const char* const kRows[][3] = {
+        {R"(Object weight L\(AVG\), L\(Max\) \(lb\))", "20", "25"},
+        {R"(Horizontal location H \(in\))", "12", "20"},
+        {R"(Vertical location V \(in\))", "20", "50"},
+        {R"(Vertical travel distance D \(in\))", "30", "30"},
+        {R"(Asymmetric angle A \(°\))", "30", "0"},
+        {R"(Frequency F \(lifts/min\))", R"(2\.)", R"(2\.)"},
+        {"Horizontal multiplier HM", "0.83", "0.50"},
+        {"Vertical multiplier VM", "0.93", "0.85"},
+        {"Distance multiplier DM", "0.88", "0.88"},
+        {"Asymmetric multiplier AM", "0.90", "1.00"},
+        {"Frequency multiplier FM", "0.91", "0.91"},
+        {"Coupling multiplier CM", "0.95", "1.00"},
+        {R"(Load constant LC \(lb\))", "51", "51"},
+        {R"(Recommended weight limit RWL \(lb\))", "27.0", "17.4"},
+        {"Lifting index LI", "0.7", "1.4"},
+    };
+    for (const auto& [label, origin, destination] : kRows)
+        ExpectLine(text, QStringLiteral("%1 +%2 +%3\n")
+                             .arg(QString::fromUtf8(label), QString::fromLatin1(origin),
+                                  QString::fromLatin1(destination)));
+
+    // An entry that is no number is left unmade, and the page says so.
+    file.job[Entry::OriginH] = QStringLiteral("12 in");
+    const QString refused = report();
+    ExpectLine(refused, QStringLiteral("Left unmade, as they are not numbers of 0 or more: "
+                                       "Origin H \u201c12 in\u201d\\."));
+    ExpectLine(refused, QStringLiteral(R"(Horizontal location H \(in\) +20\n)"));
 }
 
 TEST(Report, CommandFailsWithTheStatusAndTheFileThatWentWrong) {
