@@ -2,7 +2,7 @@
 
 #include "app/cell_words.h"
 #include "app/details_dialog.h"
-#include "app/report.h"
+#include "app/report_output.h"
 #include "widgets/display_cell.h"
 #include "worksheet/form1.h"
 

@@ -1,7 +1,7 @@
 // The report read back from its PDF with poppler's pdftotext: the sheet's own
 // cells as text, the table, what each lifting index means; and the headless
 // --report command's exit statuses.
-#include "app/report.h"
+#include "app/report_output.h"
 #include "lifting/job_file.h"
 
 #include <QProcess>

@@ -1,0 +1,144 @@
+#include "app/report_output.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace app {
+namespace {
+
+// The page's margin in points, on paper as in a PDF.
+constexpr double kMargin = 34; // 12 mm
+
+// A printer's page as a paint device of another kind. Qt draws a widget onto
+// a printer as one image at the printer's resolution (hundreds of megabytes
+// for this page, and no text); onto any other device, in vectors. This one
+// paints with the printer's own engine and measures as the printer does, so
+// the sheet reaches the printer as it reaches a PDF.
+class PrinterPage : public QPaintDevice {
+  public:
+    explicit PrinterPage(QPrinter& printer) : printer_(printer) {}
+    QPaintEngine* paintEngine() const override { return printer_.paintEngine(); }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return printer_.width();
+        case PdmHeight:
+            return printer_.height();
+        case PdmWidthMM:
+            return printer_.widthMM();
+        case PdmHeightMM:
+            return printer_.heightMM();
+        case PdmNumColors:
+            return printer_.colorCount();
+        case PdmDepth:
+            return printer_.depth();
+        case PdmDpiX:
+            return printer_.logicalDpiX();
+        case PdmDpiY:
+            return printer_.logicalDpiY();
+        case PdmPhysicalDpiX:
+            return printer_.physicalDpiX();
+        case PdmPhysicalDpiY:
+            return printer_.physicalDpiY();
+        case PdmDevicePixelRatio:
+            return qRound(printer_.devicePixelRatio());
+        case PdmDevicePixelRatioScaled:
+            return qRound(printer_.devicePixelRatio() * devicePixelRatioFScale());
+        }
+        return QPaintDevice::metric(metric);
+    }
+
+  private:
+    QPrinter& printer_;
+};
+
+QString TitleOf(const ReportInput& input) {
+    return input.job.details.title.isEmpty() ? QStringLiteral("Lifting analysis")
+                                             : input.job.details.title;
+}
+
+} // namespace
+
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString* error) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        const bool inches = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+        writer.setPageLayout(QPageLayout(
+            QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Landscape,
+            QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point));
+        writer.setTitle(TitleOf(input));
+        writer.setCreator(QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                                      QCoreApplication::applicationVersion()));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            *error = QStringLiteral("the PDF could not be started");
+            return false;
+        }
+        PaintReport(painter, input);
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(pdf.data()) != pdf.size() || !out.commit()) {
+        *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+void ExportPdf(QWidget* parent, const ReportInput& input) {
+    const QFileInfo job(input.fileName);
+    const QString folder = input.fileName.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : job.absolutePath();
+    const QString name = input.fileName.isEmpty() ? TitleOf(input) : job.completeBaseName();
+    QFileDialog dialog(parent, QStringLiteral("Export PDF"),
+                       QDir(folder).filePath(name + QStringLiteral(".pdf")),
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (!WriteReportPdf(input, path, &error))
+        QMessageBox::warning(parent, QStringLiteral("Export PDF"),
+                             QStringLiteral("The report could not be written to %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+}
+
+void PrintReport(QWidget* parent, const ReportInput& input) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    // As in the PDF, or the printer's least where it needs more.
+    printer.setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
+    printer.setDocName(TitleOf(input));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrinterPage page(printer);
+    QPainter painter;
+    if (!painter.begin(&page)) {
+        QMessageBox::warning(
+            parent, QStringLiteral("Print"),
+            QStringLiteral("The printer %1 could not be started.").arg(printer.printerName()));
+        return;
+    }
+    PaintReport(painter, input);
+}
+
+} // namespace app

@@ -1,0 +1,491 @@
+#include "app/report_page.h"
+
+#include "app/cell_words.h"
+#include "lifting/numbers.h"
+#include "lifting/rules.h"
+#include "window/fonts.h"
+#include "worksheet/form1.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTextLayout>
+
+#include <array>
+#include <limits>
+#include <vector>
+
+namespace app {
+namespace {
+
+using lifting::Cell;
+
+// Page measures are in points (1/72 inch).
+constexpr double kGap = 12;
+constexpr double kHeaderHeight = 104;
+constexpr double kFooterHeight = 12;
+constexpr double kNoteHeight = 14;
+constexpr double kRowHeight = 14;
+// The table and the meaning of the indices need this much beside the sheet.
+constexpr double kRightColumn = 290;
+constexpr double kValueColumn = 58;
+
+const QColor kInk(0, 0, 0);
+const QColor kMuted(90, 90, 90);
+const QColor kRule(160, 160, 160);
+const QColor kWarning(150, 0, 0);
+
+QFont Font(int points, bool bold = false) {
+    QFont font = window::FontFor(window::Face::Default);
+    // The painter's unit is the point, so pixels here are points on paper.
+    font.setPixelSize(points);
+    font.setStretch(QFont::Unstretched);
+    font.setBold(bold);
+    // Hinting would fit the glyphs to a screen's pixels, not to paper.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// The text with each of its line breaks, of any system, as the one given.
+QString WithBreaks(QString text, QChar lineBreak) {
+    static const QRegularExpression kBreaks(QStringLiteral("\r\n|\r|\n"));
+    return text.replace(kBreaks, lineBreak);
+}
+
+// The text drawn on one line of the rectangle, elided where it is too long.
+void DrawLine(QPainter& painter, const QRectF& rect, const QString& text,
+              Qt::Alignment align = Qt::AlignLeft) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QString line = WithBreaks(text, u' ');
+    painter.drawText(rect, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     metrics.elidedText(line, Qt::ElideRight, rect.width()));
+}
+
+// The text wrapped into the width from top, at most maxLines lines (the last
+// one elided when it goes on); returns the height used.
+double DrawWrapped(QPainter& painter, const QPointF& top, double width, const QString& text,
+                   int maxLines) {
+    const QString flowing = WithBreaks(text, QChar::LineSeparator);
+    QTextLayout layout(flowing, painter.font(), painter.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    double y = 0;
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (++lines == maxLines) {
+            const QString rest = flowing.mid(line.textStart());
+            const QString last = metrics.elidedText(
+                rest.section(QChar::LineSeparator, 0, 0) +
+                    (rest.contains(QChar::LineSeparator) ? QStringLiteral(" …") : QString()),
+                Qt::ElideRight, width);
+            painter.drawText(top + QPointF(0, y + metrics.ascent()), last);
+            y += metrics.height();
+            break;
+        }
+        painter.drawText(
+            top + QPointF(0, y + metrics.ascent()),
+            flowing.mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator));
+        y += metrics.height();
+    }
+    layout.endLayout();
+    return y;
+}
+
+void Rule(QPainter& painter, double x1, double x2, double y, double width = 0.5) {
+    painter.save();
+    painter.setPen(QPen(kRule, width));
+    painter.drawLine(QPointF(x1, y), QPointF(x2, y));
+    painter.restore();
+}
+
+// What the units of the job are called on the page.
+struct UnitNames {
+    const char* system;
+    const char* length;
+    const char* mass;
+};
+
+UnitNames NamesOf(lifting::Units units) {
+    return units == lifting::Units::UsCustomary ? UnitNames{"U.S. customary", "in", "lb"}
+                                                : UnitNames{"Metric", "cm", "kg"};
+}
+
+// By lifting::Duration and lifting::Coupling.
+constexpr std::array kDurations{"up to 1 hour", "over 1, up to 2 hours", "over 2, up to 8 hours"};
+constexpr std::array kCouplings{"Good", "Fair", "Poor"};
+
+// The table: each row names two cells of the sheet (the same one twice where
+// both ends share it).
+enum class Unit { None, Length, Mass, Degrees, Rate };
+struct Row {
+    const char* label;
+    Unit unit;
+    Cell origin;
+    Cell destination;
+    bool opensGroup;
+    bool result;
+};
+constexpr std::array kRows{
+    Row{"Object weight L(AVG), L(Max)", Unit::Mass, Cell::LoadAvg, Cell::LoadMax, true, false},
+    Row{"Horizontal location H", Unit::Length, Cell::OriginH, Cell::DestinationH, false, false},
+    Row{"Vertical location V", Unit::Length, Cell::OriginV, Cell::DestinationV, false, false},
+    Row{"Vertical travel distance D", Unit::Length, Cell::Distance, Cell::Distance, false, false},
+    Row{"Asymmetric angle A", Unit::Degrees, Cell::OriginA, Cell::DestinationA, false, false},
+    Row{"Frequency F", Unit::Rate, Cell::Frequency, Cell::Frequency, false, false},
+    Row{"Horizontal multiplier HM", Unit::None, Cell::HmOrigin, Cell::HmDestination, true, false},
+    Row{"Vertical multiplier VM", Unit::None, Cell::VmOrigin, Cell::VmDestination, false, false},
+    Row{"Distance multiplier DM", Unit::None, Cell::DmOrigin, Cell::DmDestination, false, false},
+    Row{"Asymmetric multiplier AM", Unit::None, Cell::AmOrigin, Cell::AmDestination, false, false},
+    Row{"Frequency multiplier FM", Unit::None, Cell::FmOrigin, Cell::FmDestination, false, false},
+    Row{"Coupling multiplier CM", Unit::None, Cell::CmOrigin, Cell::CmDestination, false, false},
+    Row{"Load constant LC", Unit::Mass, Cell::LcOrigin, Cell::LcDestination, true, false},
+    Row{"Recommended weight limit RWL", Unit::Mass, Cell::RwlOrigin, Cell::RwlDestination, false,
+        true},
+    Row{"Lifting index LI", Unit::None, Cell::LiOrigin, Cell::LiDestination, false, true},
+};
+
+QString LabelOf(const Row& row, const UnitNames& names) {
+    QString label = QString::fromUtf8(row.label);
+    switch (row.unit) {
+    case Unit::None:
+        return label;
+    case Unit::Length:
+        return QStringLiteral("%1 (%2)").arg(label, QLatin1String(names.length));
+    case Unit::Mass:
+        return QStringLiteral("%1 (%2)").arg(label, QLatin1String(names.mass));
+    case Unit::Degrees:
+        return label + QStringLiteral(" (°)");
+    case Unit::Rate:
+        return label + QStringLiteral(" (lifts/min)");
+    }
+    return label;
+}
+
+// The published reading of a lifting index: each band holds the indices over
+// its bound, up to the next band's.
+enum class Risk { None, Nominal, Increased, High };
+struct Band {
+    double above;
+    Risk risk;
+    const char* bound;
+    const char* meaning;
+};
+constexpr std::array kBands{
+    Band{std::numeric_limits<double>::lowest(), Risk::Nominal, "at most 1.0",
+         "nominal risk for most healthy workers"},
+    Band{1.0, Risk::Increased, "over 1.0", "increased risk for some workers"},
+    Band{3.0, Risk::High, "over 3.0", "high risk for many workers"},
+};
+
+const Band& BandOf(double index) {
+    const Band* found = &kBands.front();
+    for (const Band& band : kBands) {
+        if (index > band.above)
+            found = &band;
+    }
+    return *found;
+}
+
+QColor ColorOf(Risk risk) {
+    switch (risk) {
+    case Risk::None:
+        return kMuted;
+    case Risk::Nominal:
+        return {30, 140, 60};
+    case Risk::Increased:
+        return {220, 140, 0};
+    case Risk::High:
+        return {200, 30, 30};
+    }
+    return kMuted;
+}
+
+// One end of the lift as the replayed sheet holds it.
+struct End {
+    const char* name;
+    QString shownIndex;
+    QString weight;
+    float rwl;
+    std::array<float, 6> multipliers; // HM, VM, DM, AM, FM, CM
+};
+constexpr std::array kMultiplierNames{"HM", "VM", "DM", "AM", "FM", "CM"};
+
+struct Reading {
+    Risk risk;
+    QString text;
+};
+
+// What the end's lifting index means. Read from the index before it is
+// rounded for the cell, so that 1.04, shown as 1.0, still reads as over 1.0;
+// and never as a low risk where the index says nothing.
+Reading Read(const End& end) {
+    const QString& shown = end.shownIndex;
+    if (shown.isEmpty())
+        return {Risk::None, QStringLiteral("no lifting index: the job was not calculated.")};
+    const std::optional<float> index = lifting::LiftingIndex(lifting::Val(end.weight), end.rwl);
+    if (!index)
+        return {Risk::None, QStringLiteral("%1: no lifting index can be given. The RWL is 0 or "
+                                           "less: an entry lies outside the equation's limits, "
+                                           "or a multiplier was never entered.")
+                                .arg(shown)};
+    for (std::size_t i = 0; i < end.multipliers.size(); ++i) {
+        if (end.multipliers[i] > 1.0f)
+            return {Risk::None,
+                    QStringLiteral("%1: no risk can be read from it. %2 above 1.00 means an "
+                                   "entry outside the equation's limits.")
+                        .arg(shown, QLatin1String(kMultiplierNames[i]))};
+    }
+    if (!(*index > 0.0f))
+        return {Risk::None, QStringLiteral("%1: no lifting index can be given without an object "
+                                           "weight above 0.")
+                                .arg(shown)};
+    const Band& band = BandOf(*index);
+    if (&BandOf(shown.toDouble()) != &band)
+        return {band.risk,
+                QStringLiteral("%1 (%2 before rounding): %3.")
+                    .arg(shown, lifting::Str(*index).trimmed(), QLatin1String(band.meaning))};
+    return {band.risk, QStringLiteral("%1: %2.").arg(shown, QLatin1String(band.meaning))};
+}
+
+void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
+                const QString& sheetTitle) {
+    const lifting::JobDetails& details = input.job.details;
+    const lifting::Job& job = input.job.job;
+    const UnitNames names = NamesOf(job.units);
+    const double w = area.width();
+    const double x = area.left();
+    double y = area.top();
+
+    painter.setPen(kMuted);
+    painter.setFont(Font(8));
+    const QString summary =
+        QStringLiteral("%1 (%2, %3)  ·  Work duration %4  ·  Coupling %5")
+            .arg(QLatin1String(names.system), QLatin1String(names.length),
+                 QLatin1String(names.mass),
+                 QLatin1String(kDurations.at(static_cast<std::size_t>(job.duration))),
+                 QLatin1String(kCouplings.at(static_cast<std::size_t>(job.coupling))));
+    DrawLine(painter, QRectF(x, y, w / 2, 10), sheetTitle);
+    DrawLine(painter, QRectF(x + w / 2, y, w / 2, 10), summary, Qt::AlignRight);
+    y += 14;
+
+    painter.setFont(Font(16, true));
+    painter.setPen(details.title.isEmpty() ? kMuted : kInk);
+    DrawLine(painter, QRectF(x, y, w, 20),
+             details.title.isEmpty() ? QStringLiteral("Untitled job") : details.title);
+    y += 26;
+
+    // Blank fields stay on the page with their rule, as on a paper form.
+    struct Field {
+        const char* label;
+        const QString& value;
+        double from;
+        double to;
+    };
+    const std::array fields{
+        Field{"TASK OR DEPARTMENT", details.task, 0.0, 0.46},
+        Field{"ANALYST", details.analyst, 0.49, 0.77},
+        Field{"DATE", details.date, 0.80, 1.0},
+    };
+    for (const Field& field : fields) {
+        const QRectF box(x + field.from * w, y, (field.to - field.from) * w, 24);
+        painter.setFont(Font(7));
+        painter.setPen(kMuted);
+        DrawLine(painter, QRectF(box.left(), box.top(), box.width(), 9),
+                 QLatin1String(field.label));
+        painter.setFont(Font(10));
+        painter.setPen(kInk);
+        DrawLine(painter, QRectF(box.left(), box.top() + 9, box.width(), 13), field.value);
+        Rule(painter, box.left(), box.right(), box.bottom());
+    }
+    y += 30;
+
+    painter.setFont(Font(7));
+    painter.setPen(kMuted);
+    DrawLine(painter, QRectF(x, y, w, 9), QStringLiteral("NOTES"));
+    painter.setFont(Font(9));
+    painter.setPen(kInk);
+    DrawWrapped(painter, QPointF(x, y + 9), w, details.notes, 2);
+    Rule(painter, x, x + w, area.bottom() - 2);
+}
+
+void DrawTable(QPainter& painter, const QRectF& area, const lifting::Shown& cells,
+               const UnitNames& names) {
+    const double valueX = area.right() - 2 * kValueColumn;
+    double y = area.top();
+    painter.setPen(kInk);
+    painter.setFont(Font(9, true));
+    DrawLine(painter, QRectF(valueX, y, kValueColumn - 4, kRowHeight), QStringLiteral("Origin"),
+             Qt::AlignRight);
+    DrawLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
+             QStringLiteral("Destination"), Qt::AlignRight);
+    y += kRowHeight;
+    for (const Row& row : kRows) {
+        if (row.opensGroup)
+            Rule(painter, area.left(), area.right(), y, 0.75);
+        painter.setFont(Font(9, row.result));
+        DrawLine(painter, QRectF(area.left(), y, valueX - area.left() - 4, kRowHeight),
+                 LabelOf(row, names));
+        DrawLine(painter, QRectF(valueX, y, kValueColumn - 4, kRowHeight), cells[row.origin],
+                 Qt::AlignRight);
+        DrawLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
+                 cells[row.destination], Qt::AlignRight);
+        y += kRowHeight;
+    }
+    Rule(painter, area.left(), area.right(), y, 0.75);
+}
+
+// The bands, then what this job's two indices mean.
+void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>& ends) {
+    double y = area.top();
+    painter.setPen(kInk);
+    painter.setFont(Font(9, true));
+    DrawLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
+             QStringLiteral("What the lifting index means"));
+    y += kRowHeight;
+    painter.setFont(Font(8));
+    for (const Band& band : kBands) {
+        painter.setPen(kInk);
+        DrawLine(painter, QRectF(area.left() + 12, y, 60, 11), QLatin1String(band.bound));
+        DrawLine(painter, QRectF(area.left() + 72, y, area.width() - 72, 11),
+                 QLatin1String(band.meaning));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ColorOf(band.risk));
+        painter.drawEllipse(QPointF(area.left() + 4, y + 5.5), 3, 3);
+        y += 11;
+    }
+    y += 6;
+    for (const End& end : ends) {
+        const Reading reading = Read(end);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ColorOf(reading.risk));
+        painter.drawEllipse(QPointF(area.left() + 4, y + 6), 3.5, 3.5);
+        painter.setPen(kInk);
+        painter.setFont(Font(9, true));
+        DrawLine(painter, QRectF(area.left() + 12, y, 64, 12), QLatin1String(end.name));
+        painter.setFont(Font(9));
+        y += DrawWrapped(painter, QPointF(area.left() + 76, y + 1), area.width() - 76, reading.text,
+                         3) +
+             4;
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+void DrawSheet(QPainter& painter, Form1& sheet, const QRectF& area) {
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.scale(area.width() / sheet.width(), area.height() / sheet.height());
+    // A style may paint a button's bevel into a cached pixmap, which would be
+    // a blurred image on paper, unless the painter shears; a shear of a
+    // billionth keeps every control in vectors and moves nothing visibly.
+    painter.shear(0, 1e-9);
+    // The window paints itself, so its texts stay texts on the page.
+    sheet.render(&painter, QPoint(), QRegion(),
+                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.restore();
+    painter.setPen(QPen(kRule, 0.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+}
+
+void DrawFooter(QPainter& painter, const QRectF& area, const ReportInput& input) {
+    Rule(painter, area.left(), area.right(), area.top());
+    painter.setFont(Font(7));
+    painter.setPen(kMuted);
+    const double third = area.width() / 3;
+    const QRectF line(area.left(), area.top() + 2, third, area.height() - 2);
+    DrawLine(painter, line,
+             input.fileName.isEmpty()
+                 ? QStringLiteral("Not saved to a file")
+                 : QStringLiteral("File %1").arg(QFileInfo(input.fileName).fileName()));
+    DrawLine(painter, line.translated(third, 0),
+             QStringLiteral("Printed %1")
+                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+             Qt::AlignHCenter);
+    DrawLine(painter, line.translated(2 * third, 0),
+             QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                         QCoreApplication::applicationVersion()),
+             Qt::AlignRight);
+}
+
+} // namespace
+
+void PaintReport(QPainter& painter, const ReportInput& input) {
+    Form1 sheet;
+    std::vector<lifting::RefusedEntry> refused;
+    sheet.EnterJob(lifting::EnterableJob(input.job.job, &refused), input.job.calculated);
+    const lifting::Shown cells = sheet.ShownCells();
+
+    painter.save();
+    const QPaintDevice& device = *painter.device();
+    const double scale = device.logicalDpiX() / 72.0;
+    painter.scale(scale, scale);
+    const QRectF page(0, 0, device.width() / scale, device.height() / scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    DrawHeader(painter, QRectF(page.left(), page.top(), page.width(), kHeaderHeight), input,
+               sheet.windowTitle());
+    const QRectF footer(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight);
+    DrawFooter(painter, footer, input);
+
+    // Notes over the footer: entries the sheet left unmade, else the cells
+    // that show otherwise than the file kept (which the unmade entries would
+    // explain).
+    QString note;
+    if (!refused.empty()) {
+        note = QStringLiteral("Left unmade, as they are not numbers of 0 or more: %1. The page "
+                              "shows the job without them.")
+                   .arg(RefusedWords(refused).join(QStringLiteral(", ")));
+    } else if (const std::vector<Cell> differing = lifting::DifferingCells(input.job.shown, cells);
+               !differing.empty()) {
+        QStringList words;
+        for (const Cell cell : differing)
+            words << CellWords(cell);
+        note = QStringLiteral("This page shows the job as the worksheet enters it now; as saved, "
+                              "%1 of its cells showed otherwise: %2.")
+                   .arg(differing.size())
+                   .arg(words.join(QStringLiteral(", ")));
+    }
+    double bottom = footer.top() - kGap / 2;
+    if (!note.isEmpty()) {
+        painter.setFont(Font(8));
+        painter.setPen(kWarning);
+        DrawLine(painter, QRectF(page.left(), bottom - kNoteHeight, page.width(), kNoteHeight),
+                 note);
+        bottom -= kNoteHeight;
+    }
+
+    const double top = page.top() + kHeaderHeight + kGap;
+    const double ratio = static_cast<double>(sheet.height()) / sheet.width();
+    const double sheetWidth = std::min(page.width() - kGap - kRightColumn, (bottom - top) / ratio);
+    DrawSheet(painter, sheet, QRectF(page.left(), top, sheetWidth, sheetWidth * ratio));
+
+    const QRectF right(page.left() + sheetWidth + kGap * 1.5, top,
+                       page.width() - sheetWidth - kGap * 1.5, bottom - top);
+    const UnitNames names = NamesOf(input.job.job.units);
+    DrawTable(painter, right, cells, names);
+    const std::array<End, 2> ends{
+        End{"Origin",
+            cells[Cell::LiOrigin],
+            sheet.MyvalueLavg,
+            sheet.rwlORIGIN,
+            {sheet.hmVARo2, sheet.vmVARo2, sheet.dmvar, sheet.amVARo2, sheet.fMvardo,
+             sheet.cmvaro}},
+        End{"Destination",
+            cells[Cell::LiDestination],
+            sheet.MyvalueLmax,
+            sheet.rwlDESTIN,
+            {sheet.hmVARd2, sheet.vmVARd2, sheet.dmvar, sheet.amVARd2, sheet.fMvardd,
+             sheet.cmvard}},
+    };
+    const double tableHeight = (kRows.size() + 1) * kRowHeight;
+    DrawMeaning(painter, right.adjusted(0, tableHeight + kGap * 1.5, 0, 0), ends);
+    painter.restore();
+}
+
+} // namespace app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "lifting/job_file.h"
+
+#include <QString>
+
+class QPainter;
+
+// The report of one job: a landscape page with the job's details, the sheet
+// drawn by the window itself, its results in a table, what each lifting index
+// means, and a footer naming the file, the date of printing and the version.
+namespace app {
+
+struct ReportInput {
+    // The job, with the cells as they were shown when it was saved (or as the
+    // window shows them now).
+    lifting::JobFile job;
+    // The job file it came from or was saved to; empty for a job never saved.
+    QString fileName;
+};
+
+// Draws the page onto the painter's device (a PDF writer or a printer), over
+// its whole paintable area. The job is entered on a window that is never
+// shown, so the page holds what the window shows for it.
+void PaintReport(QPainter& painter, const ReportInput& input);
+
+} // namespace app
