@@ -174,42 +174,28 @@ TEST(Report, CrateJobFillsEveryRowWithItsOwnEnd) {
     file.job.coupling = lifting::Coupling::Fair;
     file.calculated = true;
     QTemporaryDir dir;
-    const QString job = dir.filePath(QStringLiteral("crate.liftjob"));
     const QString pdf = dir.filePath(QStringLiteral("crate.pdf"));
-    auto report = [&] {
-        QFile out(job);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(lifting::WriteJobFile(file)) > 0);
-        out.close();
-        const Outcome run = Report({job, QStringLiteral("-o"), pdf});
-        EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+    auto page = [&] {
+        QString error;
+        EXPECT_TRUE(app::WriteReportPdf({file, QString()}, pdf, &error)) << error.toStdString();
         return PdfText(pdf);
     };
-    const QString text = report();
-    const char* const kRows[][3] = {
-        {R"(Object weight L\(AVG\), L\(Max\) \(lb\))", "20", "25"},
-        {R"(Horizontal location H \(in\))", "12", "20"},
-        {R"(Vertical location V \(in\))", "20", "50"},
-        {R"(Vertical travel distance D \(in\))", "30", "30"},
-        {R"(Asymmetric angle A \(°\))", "30", "0"},
-        {R"(Frequency F \(lifts/min\))", R"(2\.)", R"(2\.)"},
-        {"Horizontal multiplier HM", "0.83", "0.50"},
-        {"Vertical multiplier VM", "0.93", "0.85"},
-        {"Distance multiplier DM", "0.88", "0.88"},
-        {"Asymmetric multiplier AM", "0.90", "1.00"},
-        {"Frequency multiplier FM", "0.91", "0.91"},
-        {"Coupling multiplier CM", "0.95", "1.00"},
-        {R"(Load constant LC \(lb\))", "51", "51"},
-        {R"(Recommended weight limit RWL \(lb\))", "27.0", "17.4"},
-        {"Lifting index LI", "0.7", "1.4"},
-    };
-    for (const auto& [label, origin, destination] : kRows)
-        ExpectLine(text, QStringLiteral("%1 +%2 +%3\n")
-                             .arg(QString::fromUtf8(label), QString::fromLatin1(origin),
-                                  QString::fromLatin1(destination)));
+    const QString text = page();
+    for (const char* row :
+         {R"(Object weight L\(AVG\), L\(Max\) \(lb\) +20 +25)",
+          R"(Horizontal location H \(in\) +12 +20)", R"(Vertical location V \(in\) +20 +50)",
+          R"(Vertical travel distance D \(in\) +30 +30)", R"(Asymmetric angle A \(°\) +30 +0)",
+          R"(Frequency F \(lifts/min\) +2\. +2\.)", R"(Horizontal multiplier HM +0\.83 +0\.50)",
+          R"(Vertical multiplier VM +0\.93 +0\.85)", R"(Distance multiplier DM +0\.88 +0\.88)",
+          R"(Asymmetric multiplier AM +0\.90 +1\.00)", R"(Frequency multiplier FM +0\.91 +0\.91)",
+          R"(Coupling multiplier CM +0\.95 +1\.00)", R"(Load constant LC \(lb\) +51 +51)",
+          R"(Recommended weight limit RWL \(lb\) +27\.0 +17\.4)",
+          R"(Lifting index LI +0\.7 +1\.4)"})
+        ExpectLine(text, QString::fromUtf8(row) + u'\n');
 
     // An entry that is no number is left unmade, and the page says so.
     file.job[Entry::OriginH] = QStringLiteral("12 in");
-    const QString refused = report();
+    const QString refused = page();
     ExpectLine(refused, QStringLiteral("Left unmade, as they are not numbers of 0 or more: "
                                        "Origin H \u201c12 in\u201d\\."));
     ExpectLine(refused, QStringLiteral(R"(Horizontal location H \(in\) +20\n)"));
