@@ -4,6 +4,7 @@
 #include "lifting/job.h"
 #include "lifting/job_file.h"
 #include "lifting/options.h"
+#include "lifting/sheet_engine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -86,7 +87,7 @@ void EndRow(CsvWriter* out, std::size_t emptyFields, const QString& error) {
 }
 
 // Writes each result cell's text as the sheet shows it.
-void WriteResults(CsvWriter* out, const lifting::Sheet& sheet, lifting::FigureTexts* texts) {
+void WriteResults(CsvWriter* out, const lifting::SheetEngine& sheet, lifting::FigureTexts* texts) {
     using Kind = lifting::Content::Kind;
     for (const Result& result : kResults) {
         const lifting::Content& content = sheet[result.cell];
@@ -200,9 +201,8 @@ class CsvBatch {
             error = QStringLiteral("the row has %1 fields; the header has %2")
                         .arg(record.size())
                         .arg(width_);
-        lifting::JobNumbers job;
         if (error.isEmpty() && !Blank(record))
-            error = ReadJob(record, &job);
+            error = EnterJob(record);
         if (!error.isEmpty()) {
             say_(QStringLiteral("%1:%2: %3").arg(name_).arg(record.line()).arg(error));
             EndRow(out_, kResults.size(), error);
@@ -211,7 +211,7 @@ class CsvBatch {
         if (Blank(record))
             EndRow(out_, kResults.size(), {});
         else
-            WriteResults(out_, lifting::Solve(job), &texts_);
+            WriteResults(out_, sheet_, &texts_);
         return true;
     }
 
@@ -224,8 +224,9 @@ class CsvBatch {
         return true;
     }
 
-    // The job of a row; what is wrong with it, or nothing.
-    QString ReadJob(const CsvRecord& record, lifting::JobNumbers* job) const {
+    // Enters the job of a row into the sheet and calculates it; what is
+    // wrong with the row, or nothing.
+    QString EnterJob(const CsvRecord& record) {
         auto field = [&](std::size_t r) { return record[columns_[r]]; };
         // The option a column names, with the column's name ahead of what is
         // wrong with it.
@@ -245,11 +246,10 @@ class CsvBatch {
         const auto coupling = option(lifting::CouplingOfKey, 2);
         if (!coupling)
             return problem;
-        job->units = *units;
-        job->duration = *duration;
-        job->coupling = *coupling;
-        for (std::size_t e = 0; e < kEntryCount; ++e) {
-            const QByteArrayView text = field(kOptionColumns.size() + e);
+        sheet_.Start(*units, *duration, *coupling);
+        for (const Entry entry : lifting::kEntryOrder) {
+            const std::size_t column = kOptionColumns.size() + static_cast<std::size_t>(entry);
+            const QByteArrayView text = field(column);
             // An empty field is an entry never made.
             if (text.isEmpty())
                 continue;
@@ -257,9 +257,17 @@ class CsvBatch {
                                            [](char c) { return static_cast<signed char>(c) >= 0; });
             if (!ascii && !text.isValidUtf8())
                 return QStringLiteral("%1 is not UTF-8 text")
-                    .arg(QString::fromLatin1(RequiredName(kOptionColumns.size() + e)));
-            (*job)[static_cast<Entry>(e)] = lifting::Val(QLatin1StringView(text));
+                    .arg(QString::fromLatin1(RequiredName(column)));
+            // No number has a byte beyond ASCII: such a text is read as
+            // UTF-8 only to say what it is.
+            const lifting::Reading reading = ascii ? sheet_.Enter(entry, QLatin1StringView(text))
+                                                   : sheet_.Enter(entry, QString::fromUtf8(text));
+            if (!reading.value)
+                return QStringLiteral("%1 is \"%2\": %3")
+                    .arg(QString::fromLatin1(RequiredName(column)), QString::fromUtf8(text),
+                         reading.problem);
         }
+        sheet_.Calculate();
         return {};
     }
 
@@ -270,6 +278,8 @@ class CsvBatch {
     qsizetype width_ = 0;
     std::array<qsizetype, kRequiredCount> columns_{};
     lifting::FigureTexts texts_;
+    // One sheet for every row, so that its texts keep their room.
+    lifting::SheetEngine sheet_;
 };
 
 // Standard output, or a file replaced only once every row is written, so
@@ -332,6 +342,7 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
 
     bool anyFailed = false;
     lifting::FigureTexts texts;
+    lifting::SheetEngine sheet;
     for (const QString& path : files) {
         out->Field(QStringView(path));
         QString error;
@@ -348,7 +359,8 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
             out->Field(Bytes(lifting::KeyOf(file->job.coupling)));
             for (std::size_t e = 0; e < kEntryCount; ++e)
                 out->Field(QStringView(file->job[static_cast<Entry>(e)].value_or(QString())));
-            WriteResults(out, lifting::Solve(lifting::NumbersOf(file->job)), &texts);
+            sheet.EnterJob(file->job, true);
+            WriteResults(out, sheet, &texts);
         }
         if (out->failed())
             return BatchStatus::Failed;

@@ -96,21 +96,6 @@ struct Job {
     bool operator==(const Job&) const = default;
 };
 
-// A job as the rules see it: its options, and the number each entry's text
-// reads as (Val), or nothing where the entry was never made.
-struct JobNumbers {
-    Units units = Units::UsCustomary;
-    Duration duration = Duration::UpToOneHour;
-    Coupling coupling = Coupling::Good;
-    std::array<std::optional<double>, kEntryCount> entries;
-
-    std::optional<double>& operator[](Entry e) { return entries[static_cast<std::size_t>(e)]; }
-    const std::optional<double>& operator[](Entry e) const {
-        return entries[static_cast<std::size_t>(e)];
-    }
-};
-JobNumbers NumbersOf(const Job& job);
-
 // What a cell shows before it becomes text.
 struct Content {
     enum class Kind : std::uint8_t { Empty, Typed, Number, NoLiftingIndex };
@@ -148,8 +133,5 @@ inline constexpr std::array kEntryOrder{
 // a window just started in the order above, then, where calculated,
 // CALCULATE is pressed.
 Shown Evaluate(const Job& job, bool calculated = true);
-// The same before the cells become texts, so that a batch of jobs writes
-// them without building a text for every cell.
-Sheet Solve(const JobNumbers& job, bool calculated = true);
 
 } // namespace lifting
