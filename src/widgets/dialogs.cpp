@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace widgets {
 namespace {
@@ -72,7 +73,8 @@ class TitleRoom : public QObject {
 // A value prompt that stays open on a text its check refuses and says why.
 class CheckedInputDialog : public QInputDialog {
   public:
-    CheckedInputDialog(QWidget* parent, const Check& check) : QInputDialog(parent), check_(check) {}
+    CheckedInputDialog(QWidget* parent, Check check)
+        : QInputDialog(parent), check_(std::move(check)) {}
 
     void done(int result) override {
         if (result == QDialog::Accepted && check_) {
