@@ -1,5 +1,6 @@
 #include "app/report.h"
 
+#include "app/multitask_report.h"
 #include "app/report_output.h"
 
 #include <QApplication>
@@ -18,15 +19,21 @@ int RunReportCommand(int& argc, char** argv, const QString& jobPath, const QStri
         return status;
     };
     QString error;
-    const std::optional<lifting::JobFile> job = lifting::LoadJobFile(jobPath, &error);
-    if (!job)
+    std::optional<ReportPages> pages;
+    if (lifting::KindOfJobFileAt(jobPath) == lifting::JobFileKind::MultiTask) {
+        if (const auto file = lifting::LoadMultiTaskFile(jobPath, &error))
+            pages = MultiTaskPages(*file, jobPath);
+    } else if (const auto job = lifting::LoadJobFile(jobPath, &error)) {
+        pages = PagesOf({*job, jobPath});
+    }
+    if (!pages)
         return fail(2, jobPath, error);
     // The page needs widgets but no screen: it is drawn offscreen unless the
     // user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QApplication application(argc, argv);
-    if (!WriteReportPdf({*job, jobPath}, output, &error))
+    if (!WritePdf(*pages, output, &error))
         return fail(1, output, QStringLiteral("it cannot be written: ") + error);
     return 0;
 }

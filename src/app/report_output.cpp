@@ -72,7 +72,12 @@ QString TitleOf(const ReportInput& input) {
 
 } // namespace
 
-bool WriteReportPdf(const ReportInput& input, const QString& path, QString* error) {
+ReportPages PagesOf(const ReportInput& input) {
+    return {TitleOf(input), input.fileName, 1,
+            [input](QPainter& painter, int) { PaintReport(painter, input); }};
+}
+
+bool WritePdf(const ReportPages& pages, const QString& path, QString* error) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -81,7 +86,7 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString* erro
         writer.setPageLayout(QPageLayout(
             QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Landscape,
             QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point));
-        writer.setTitle(TitleOf(input));
+        writer.setTitle(pages.title);
         writer.setCreator(QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion()));
         QPainter painter;
@@ -89,7 +94,11 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString* erro
             *error = QStringLiteral("the PDF could not be started");
             return false;
         }
-        PaintReport(painter, input);
+        for (int page = 0; page < pages.count; ++page) {
+            if (page > 0)
+                writer.newPage();
+            pages.paint(painter, page);
+        }
     }
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(pdf.data()) != pdf.size() || !out.commit()) {
@@ -99,12 +108,16 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString* erro
     return true;
 }
 
-void ExportPdf(QWidget* parent, const ReportInput& input) {
-    const QFileInfo job(input.fileName);
-    const QString folder = input.fileName.isEmpty()
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString* error) {
+    return WritePdf(PagesOf(input), path, error);
+}
+
+void ExportPdf(QWidget* parent, const ReportPages& pages) {
+    const QFileInfo job(pages.fileName);
+    const QString folder = pages.fileName.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : job.absolutePath();
-    const QString name = input.fileName.isEmpty() ? TitleOf(input) : job.completeBaseName();
+    const QString name = pages.fileName.isEmpty() ? pages.title : job.completeBaseName();
     QFileDialog dialog(parent, QStringLiteral("Export PDF"),
                        QDir(folder).filePath(name + QStringLiteral(".pdf")),
                        QStringLiteral("PDF files (*.pdf)"));
@@ -114,18 +127,22 @@ void ExportPdf(QWidget* parent, const ReportInput& input) {
         return;
     const QString path = dialog.selectedFiles().constFirst();
     QString error;
-    if (!WriteReportPdf(input, path, &error))
+    if (!WritePdf(pages, path, &error))
         QMessageBox::warning(parent, QStringLiteral("Export PDF"),
                              QStringLiteral("The report could not be written to %1: %2")
                                  .arg(QDir::toNativeSeparators(path), error));
 }
 
-void PrintReport(QWidget* parent, const ReportInput& input) {
+void ExportPdf(QWidget* parent, const ReportInput& input) {
+    ExportPdf(parent, PagesOf(input));
+}
+
+void PrintPages(QWidget* parent, const ReportPages& pages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     // As in the PDF, or the printer's least where it needs more.
     printer.setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
-    printer.setDocName(TitleOf(input));
+    printer.setDocName(pages.title);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Report"));
     if (dialog.exec() != QDialog::Accepted)
@@ -138,7 +155,15 @@ void PrintReport(QWidget* parent, const ReportInput& input) {
             QStringLiteral("The printer %1 could not be started.").arg(printer.printerName()));
         return;
     }
-    PaintReport(painter, input);
+    for (int number = 0; number < pages.count; ++number) {
+        if (number > 0)
+            printer.newPage();
+        pages.paint(painter, number);
+    }
+}
+
+void PrintReport(QWidget* parent, const ReportInput& input) {
+    PrintPages(parent, PagesOf(input));
 }
 
 } // namespace app

@@ -37,30 +37,10 @@ const QColor kMuted(90, 90, 90);
 const QColor kRule(160, 160, 160);
 const QColor kWarning(150, 0, 0);
 
-QFont Font(int points, bool bold = false) {
-    QFont font = window::FontFor(window::Face::Default);
-    // The painter's unit is the point, so pixels here are points on paper.
-    font.setPixelSize(points);
-    font.setStretch(QFont::Unstretched);
-    font.setBold(bold);
-    // Hinting would fit the glyphs to a screen's pixels, not to paper.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
 // The text with each of its line breaks, of any system, as the one given.
 QString WithBreaks(QString text, QChar lineBreak) {
     static const QRegularExpression kBreaks(QStringLiteral("\r\n|\r|\n"));
     return text.replace(kBreaks, lineBreak);
-}
-
-// The text drawn on one line of the rectangle, elided where it is too long.
-void DrawLine(QPainter& painter, const QRectF& rect, const QString& text,
-              Qt::Alignment align = Qt::AlignLeft) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const QString line = WithBreaks(text, u' ');
-    painter.drawText(rect, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
-                     metrics.elidedText(line, Qt::ElideRight, rect.width()));
 }
 
 // The text wrapped into the width from top, at most maxLines lines (the last
@@ -263,21 +243,21 @@ void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
     double y = area.top();
 
     painter.setPen(kMuted);
-    painter.setFont(Font(8));
+    painter.setFont(ReportFont(8));
     const QString summary =
         QStringLiteral("%1 (%2, %3)  ·  Work duration %4  ·  Coupling %5")
             .arg(QLatin1String(names.system), QLatin1String(names.length),
                  QLatin1String(names.mass),
                  QLatin1String(kDurations.at(static_cast<std::size_t>(job.duration))),
                  QLatin1String(kCouplings.at(static_cast<std::size_t>(job.coupling))));
-    DrawLine(painter, QRectF(x, y, w / 2, 10), sheetTitle);
-    DrawLine(painter, QRectF(x + w / 2, y, w / 2, 10), summary, Qt::AlignRight);
+    DrawReportLine(painter, QRectF(x, y, w / 2, 10), sheetTitle);
+    DrawReportLine(painter, QRectF(x + w / 2, y, w / 2, 10), summary, Qt::AlignRight);
     y += 14;
 
-    painter.setFont(Font(16, true));
+    painter.setFont(ReportFont(16, true));
     painter.setPen(details.title.isEmpty() ? kMuted : kInk);
-    DrawLine(painter, QRectF(x, y, w, 20),
-             details.title.isEmpty() ? QStringLiteral("Untitled job") : details.title);
+    DrawReportLine(painter, QRectF(x, y, w, 20),
+                   details.title.isEmpty() ? QStringLiteral("Untitled job") : details.title);
     y += 26;
 
     // Blank fields stay on the page with their rule, as on a paper form.
@@ -294,21 +274,21 @@ void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
     };
     for (const Field& field : fields) {
         const QRectF box(x + field.from * w, y, (field.to - field.from) * w, 24);
-        painter.setFont(Font(7));
+        painter.setFont(ReportFont(7));
         painter.setPen(kMuted);
-        DrawLine(painter, QRectF(box.left(), box.top(), box.width(), 9),
-                 QLatin1String(field.label));
-        painter.setFont(Font(10));
+        DrawReportLine(painter, QRectF(box.left(), box.top(), box.width(), 9),
+                       QLatin1String(field.label));
+        painter.setFont(ReportFont(10));
         painter.setPen(kInk);
-        DrawLine(painter, QRectF(box.left(), box.top() + 9, box.width(), 13), field.value);
+        DrawReportLine(painter, QRectF(box.left(), box.top() + 9, box.width(), 13), field.value);
         Rule(painter, box.left(), box.right(), box.bottom());
     }
     y += 30;
 
-    painter.setFont(Font(7));
+    painter.setFont(ReportFont(7));
     painter.setPen(kMuted);
-    DrawLine(painter, QRectF(x, y, w, 9), QStringLiteral("NOTES"));
-    painter.setFont(Font(9));
+    DrawReportLine(painter, QRectF(x, y, w, 9), QStringLiteral("NOTES"));
+    painter.setFont(ReportFont(9));
     painter.setPen(kInk);
     DrawWrapped(painter, QPointF(x, y + 9), w, details.notes, 2);
     Rule(painter, x, x + w, area.bottom() - 2);
@@ -319,22 +299,22 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::Shown& cell
     const double valueX = area.right() - 2 * kValueColumn;
     double y = area.top();
     painter.setPen(kInk);
-    painter.setFont(Font(9, true));
-    DrawLine(painter, QRectF(valueX, y, kValueColumn - 4, kRowHeight), QStringLiteral("Origin"),
-             Qt::AlignRight);
-    DrawLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
-             QStringLiteral("Destination"), Qt::AlignRight);
+    painter.setFont(ReportFont(9, true));
+    DrawReportLine(painter, QRectF(valueX, y, kValueColumn - 4, kRowHeight),
+                   QStringLiteral("Origin"), Qt::AlignRight);
+    DrawReportLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
+                   QStringLiteral("Destination"), Qt::AlignRight);
     y += kRowHeight;
     for (const Row& row : kRows) {
         if (row.opensGroup)
             Rule(painter, area.left(), area.right(), y, 0.75);
-        painter.setFont(Font(9, row.result));
-        DrawLine(painter, QRectF(area.left(), y, valueX - area.left() - 4, kRowHeight),
-                 LabelOf(row, names));
-        DrawLine(painter, QRectF(valueX, y, kValueColumn - 4, kRowHeight), cells[row.origin],
-                 Qt::AlignRight);
-        DrawLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
-                 cells[row.destination], Qt::AlignRight);
+        painter.setFont(ReportFont(9, row.result));
+        DrawReportLine(painter, QRectF(area.left(), y, valueX - area.left() - 4, kRowHeight),
+                       LabelOf(row, names));
+        DrawReportLine(painter, QRectF(valueX, y, kValueColumn - 4, kRowHeight), cells[row.origin],
+                       Qt::AlignRight);
+        DrawReportLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
+                       cells[row.destination], Qt::AlignRight);
         y += kRowHeight;
     }
     Rule(painter, area.left(), area.right(), y, 0.75);
@@ -344,16 +324,16 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::Shown& cell
 void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>& ends) {
     double y = area.top();
     painter.setPen(kInk);
-    painter.setFont(Font(9, true));
-    DrawLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
-             QStringLiteral("What the lifting index means"));
+    painter.setFont(ReportFont(9, true));
+    DrawReportLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
+                   QStringLiteral("What the lifting index means"));
     y += kRowHeight;
-    painter.setFont(Font(8));
+    painter.setFont(ReportFont(8));
     for (const Band& band : kBands) {
         painter.setPen(kInk);
-        DrawLine(painter, QRectF(area.left() + 12, y, 60, 11), QLatin1String(band.bound));
-        DrawLine(painter, QRectF(area.left() + 72, y, area.width() - 72, 11),
-                 QLatin1String(band.meaning));
+        DrawReportLine(painter, QRectF(area.left() + 12, y, 60, 11), QLatin1String(band.bound));
+        DrawReportLine(painter, QRectF(area.left() + 72, y, area.width() - 72, 11),
+                       QLatin1String(band.meaning));
         painter.setPen(Qt::NoPen);
         painter.setBrush(ColorOf(band.risk));
         painter.drawEllipse(QPointF(area.left() + 4, y + 5.5), 3, 3);
@@ -366,9 +346,9 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>
         painter.setBrush(ColorOf(reading.risk));
         painter.drawEllipse(QPointF(area.left() + 4, y + 6), 3.5, 3.5);
         painter.setPen(kInk);
-        painter.setFont(Font(9, true));
-        DrawLine(painter, QRectF(area.left() + 12, y, 64, 12), QLatin1String(end.name));
-        painter.setFont(Font(9));
+        painter.setFont(ReportFont(9, true));
+        DrawReportLine(painter, QRectF(area.left() + 12, y, 64, 12), QLatin1String(end.name));
+        painter.setFont(ReportFont(9));
         y += DrawWrapped(painter, QPointF(area.left() + 76, y + 1), area.width() - 76, reading.text,
                          3) +
              4;
@@ -395,25 +375,45 @@ void DrawSheet(QPainter& painter, Form1& sheet, const QRectF& area) {
 
 void DrawFooter(QPainter& painter, const QRectF& area, const ReportInput& input) {
     Rule(painter, area.left(), area.right(), area.top());
-    painter.setFont(Font(7));
+    painter.setFont(ReportFont(7));
     painter.setPen(kMuted);
     const double third = area.width() / 3;
     const QRectF line(area.left(), area.top() + 2, third, area.height() - 2);
-    DrawLine(painter, line,
-             input.fileName.isEmpty()
-                 ? QStringLiteral("Not saved to a file")
-                 : QStringLiteral("File %1").arg(QFileInfo(input.fileName).fileName()));
-    DrawLine(painter, line.translated(third, 0),
-             QStringLiteral("Printed %1")
-                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-             Qt::AlignHCenter);
-    DrawLine(painter, line.translated(2 * third, 0),
-             QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
-                                         QCoreApplication::applicationVersion()),
-             Qt::AlignRight);
+    DrawReportLine(painter, line,
+                   input.fileName.isEmpty()
+                       ? QStringLiteral("Not saved to a file")
+                       : QStringLiteral("File %1").arg(QFileInfo(input.fileName).fileName()));
+    DrawReportLine(
+        painter, line.translated(third, 0),
+        QStringLiteral("Printed %1")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+        Qt::AlignHCenter);
+    DrawReportLine(painter, line.translated(2 * third, 0),
+                   QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                               QCoreApplication::applicationVersion()),
+                   Qt::AlignRight);
 }
 
 } // namespace
+
+QFont ReportFont(int points, bool bold) {
+    QFont font = window::FontFor(window::Face::Default);
+    // The painter's unit is the point, so pixels here are points on paper.
+    font.setPixelSize(points);
+    font.setStretch(QFont::Unstretched);
+    font.setBold(bold);
+    // Hinting would fit the glyphs to a screen's pixels, not to paper.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+void DrawReportLine(QPainter& painter, const QRectF& rect, const QString& text,
+                    Qt::Alignment align) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QString line = WithBreaks(text, u' ');
+    painter.drawText(rect, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     metrics.elidedText(line, Qt::ElideRight, rect.width()));
+}
 
 void PaintReport(QPainter& painter, const ReportInput& input) {
     Form1 sheet;
@@ -453,10 +453,10 @@ void PaintReport(QPainter& painter, const ReportInput& input) {
     }
     double bottom = footer.top() - kGap / 2;
     if (!note.isEmpty()) {
-        painter.setFont(Font(8));
+        painter.setFont(ReportFont(8));
         painter.setPen(kWarning);
-        DrawLine(painter, QRectF(page.left(), bottom - kNoteHeight, page.width(), kNoteHeight),
-                 note);
+        DrawReportLine(painter,
+                       QRectF(page.left(), bottom - kNoteHeight, page.width(), kNoteHeight), note);
         bottom -= kNoteHeight;
     }
 

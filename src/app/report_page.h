@@ -2,6 +2,8 @@
 
 #include "lifting/job_file.h"
 
+#include <QFont>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -23,5 +25,11 @@ struct ReportInput {
 // its whole paintable area. The job is entered on a window that is never
 // shown, so the page holds what the window shows for it.
 void PaintReport(QPainter& painter, const ReportInput& input);
+
+// The reports' lettering: a font of points on paper, and one line of text in
+// rect, elided where it is too long.
+QFont ReportFont(int points, bool bold = false);
+void DrawReportLine(QPainter& painter, const QRectF& rect, const QString& text,
+                    Qt::Alignment align = Qt::AlignLeft);
 
 } // namespace app
