@@ -2,6 +2,7 @@
 
 #include "app/cell_words.h"
 #include "app/details_dialog.h"
+#include "app/multitask_window.h"
 #include "app/report_output.h"
 #include "widgets/display_cell.h"
 #include "worksheet/form1.h"
@@ -65,6 +66,10 @@ bool WriteAll(QSaveFile& out, const QByteArray& bytes) {
     return true;
 }
 
+bool IsMultiTask(const QString& path) {
+    return lifting::KindOfJobFileAt(path) == lifting::JobFileKind::MultiTask;
+}
+
 } // namespace
 
 JobWindow::JobWindow()
@@ -88,6 +93,10 @@ JobWindow::JobWindow()
                                [](JobWindow& w) { ExportPdf(w.form_.get(), w.Report()); }));
     menu_->addAction(AddAction(QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")),
                                [](JobWindow& w) { PrintReport(w.form_.get(), w.Report()); }));
+    menu_->addSeparator();
+    menu_->addAction(AddAction(QStringLiteral("&Multi-Task Job..."),
+                               QKeySequence(QStringLiteral("Ctrl+M")),
+                               [](JobWindow& w) { w.MultiTask().show(); }));
     SetPath({});
     form_->setAcceptDrops(true);
     form_->installEventFilter(this);
@@ -103,6 +112,12 @@ JobWindow::JobWindow()
 }
 
 JobWindow::~JobWindow() = default;
+
+MultiTaskWindow& JobWindow::MultiTask() {
+    if (!multiTask_)
+        multiTask_ = std::make_unique<MultiTaskWindow>(*this);
+    return *multiTask_;
+}
 
 QAction* JobWindow::AddAction(const QString& text, const QKeySequence& shortcut,
                               const std::function<void(JobWindow&)>& run) {
@@ -175,7 +190,8 @@ void JobWindow::OpenJob() {
 }
 
 bool JobWindow::OpenPath(const QString& path) {
-    return MayDiscard(QStringLiteral("opening another job")) && Load(path);
+    // A multi-task job leaves the sheet as it is.
+    return (IsMultiTask(path) || MayDiscard(QStringLiteral("opening another job"))) && Load(path);
 }
 
 bool JobWindow::Save() {
@@ -188,6 +204,8 @@ bool JobWindow::SaveAs() {
 }
 
 bool JobWindow::Load(const QString& path) {
+    if (IsMultiTask(path))
+        return MultiTask().OpenPath(path);
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QString error;
     const std::optional<lifting::JobFile> file = lifting::LoadJobFile(absolute, &error);

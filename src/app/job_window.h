@@ -15,6 +15,7 @@ class QMenu;
 
 namespace app {
 
+class MultiTaskWindow;
 struct ReportInput;
 
 // The worksheet window with the job it holds: its details, the job file it
@@ -42,6 +43,9 @@ class JobWindow : public QObject {
     // opened, saved or started, or the job opened showed other cells than its
     // file kept. The title marks it.
     bool IsModified() const;
+
+    // The "Multi-Task Job" window beside the sheet, made when first needed.
+    MultiTaskWindow& MultiTask();
 
     // What the actions do.
     void EditDetails();
@@ -96,6 +100,7 @@ class JobWindow : public QObject {
     lifting::JobDetails details_;
     State saved_;
     bool openedOtherwise_ = false;
+    std::unique_ptr<MultiTaskWindow> multiTask_;
 };
 
 } // namespace app

@@ -1,0 +1,617 @@
+#include "app/multitask_window.h"
+
+#include "app/details_dialog.h"
+#include "app/job_window.h"
+#include "app/multitask_report.h"
+#include "lifting/bands.h"
+#include "lifting/reading.h"
+#include "worksheet/form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace app {
+namespace {
+
+constexpr auto kTitle = "Multi-Task Job";
+constexpr auto kSuffix = "liftjob";
+const QColor kRefused(255, 215, 215);
+
+// By lifting::Coupling, lifting::Units and lifting::Duration.
+constexpr std::array kCouplings{"Good", "Fair", "Poor"};
+constexpr std::array kUnits{"U.S. customary (in, lb)", "Metric (cm, kg)"};
+constexpr std::array kDurations{"Up to 1 hour", "Over 1, up to 2 hours", "Over 2, up to 8 hours"};
+
+QString Quoted(const QString& path) {
+    return QStringLiteral("\u201c%1\u201d").arg(QDir::toNativeSeparators(path));
+}
+
+template <std::size_t N> QComboBox* Choices(const std::array<const char*, N>& names) {
+    auto* box = new QComboBox;
+    for (const char* name : names)
+        box->addItem(QString::fromUtf8(name));
+    return box;
+}
+
+// One step of the undo stack: the job before and after it. The keystrokes of
+// one editor merge into one step.
+class ChangeJob : public QUndoCommand {
+  public:
+    ChangeJob(MultiTaskWindow& window, lifting::MultiTaskJob before, lifting::MultiTaskJob after,
+              const QString& what, int mergeKey)
+        : QUndoCommand(what), window_(window), before_(std::move(before)), after_(std::move(after)),
+          mergeKey_(mergeKey) {}
+
+    void undo() override { window_.Apply(before_); }
+    void redo() override { window_.Apply(after_); }
+    int id() const override { return mergeKey_ < 0 ? -1 : 1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const ChangeJob*>(other);
+        if (next->mergeKey_ != mergeKey_)
+            return false;
+        after_ = next->after_;
+        return true;
+    }
+
+  private:
+    MultiTaskWindow& window_;
+    lifting::MultiTaskJob before_;
+    lifting::MultiTaskJob after_;
+    int mergeKey_;
+};
+
+} // namespace
+
+// Commits each keystroke, so that the values follow the typing; the coupling
+// is chosen from its three names.
+class EntryDelegate : public QStyledItemDelegate {
+  public:
+    explicit EntryDelegate(MultiTaskWindow& window)
+        : QStyledItemDelegate(&window), window_(window) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        ++window_.editSession_;
+        if (index.column() == MultiTaskWindow::Coupling) {
+            auto* box = Choices(kCouplings);
+            box->setParent(parent);
+            connect(box, &QComboBox::currentIndexChanged, this,
+                    [this, box] { emit const_cast<EntryDelegate*>(this)->commitData(box); });
+            return box;
+        }
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            connect(line, &QLineEdit::textEdited, this,
+                    [this, line] { emit const_cast<EntryDelegate*>(this)->commitData(line); });
+        }
+        return editor;
+    }
+
+    // The editor keeps its text and cursor while the table repaints around it.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && line->text() == text)
+            return;
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            const QSignalBlocker quiet(box);
+            box->setCurrentText(text);
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+  private:
+    MultiTaskWindow& window_;
+};
+
+MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
+    : sheet_(sheet), folder_(QDir::currentPath()), table_(new QTableWidget(this)),
+      units_(Choices(kUnits)), duration_(Choices(kDurations)), details_(new QLabel),
+      cli_(new QLabel), note_(new QLabel), undo_(new QUndoStack(this)) {
+    file_.details = NewDetails();
+    setAccessibleName(QString::fromLatin1(kTitle));
+
+    auto* detailsButton = new QPushButton(QStringLiteral("&Details..."));
+    connect(detailsButton, &QPushButton::clicked, this, &MultiTaskWindow::EditDetails);
+    details_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    units_->setAccessibleName(QStringLiteral("Units"));
+    duration_->setAccessibleName(QStringLiteral("Work duration"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(details_, 1);
+    top->addWidget(detailsButton);
+    auto* options = new QFormLayout;
+    options->addRow(QStringLiteral("&Units:"), units_);
+    options->addRow(QStringLiteral("Work d&uration:"), duration_);
+    top->addLayout(options);
+    connect(units_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        lifting::MultiTaskJob job = file_.job;
+        job.units = static_cast<lifting::Units>(index);
+        Change(job, QStringLiteral("Change Units"));
+    });
+    connect(duration_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        lifting::MultiTaskJob job = file_.job;
+        job.duration = static_cast<lifting::Duration>(index);
+        Change(job, QStringLiteral("Change Work Duration"));
+    });
+
+    QStringList headers{QStringLiteral("Task"), QStringLiteral("Coupling")};
+    for (const TaskEntryColumn& column : kTaskEntryColumns)
+        headers << QString::fromUtf8(column.header);
+    for (const TaskValueColumn& column : kTaskValueColumns)
+        headers << QString::fromUtf8(column.header);
+    headers << QStringLiteral("Why no index");
+    table_->setColumnCount(static_cast<int>(headers.size()));
+    table_->setHorizontalHeaderLabels(headers);
+    for (std::size_t i = 0; i < kTaskEntryColumns.size(); ++i)
+        table_->horizontalHeaderItem(FirstEntry + static_cast<int>(i))
+            ->setToolTip(QString::fromUtf8(kTaskEntryColumns[i].name));
+    for (std::size_t i = 0; i < kTaskValueColumns.size(); ++i)
+        table_->horizontalHeaderItem(FirstValue + static_cast<int>(i))
+            ->setToolTip(QString::fromUtf8(kTaskValueColumns[i].name));
+    table_->setAccessibleName(QStringLiteral("Tasks"));
+    table_->setItemDelegate(new EntryDelegate(*this));
+    table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setTabKeyNavigation(true);
+    connect(table_, &QTableWidget::itemChanged, this, &MultiTaskWindow::CellEdited);
+
+    cli_->setAccessibleName(QStringLiteral("Composite lifting index"));
+    cli_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    cli_->setMargin(6);
+    note_->setWordWrap(true);
+    note_->setAccessibleName(QStringLiteral("Note"));
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top);
+    layout->addWidget(table_, 1);
+    layout->addWidget(cli_);
+    layout->addWidget(note_);
+    setCentralWidget(central);
+
+    struct Item {
+        const char* menu;
+        const char* text;
+        QKeySequence keys;
+        std::function<void()> run;
+    };
+    const std::array items{
+        Item{"&File", "&New Multi-Task Job", QKeySequence::New, [this] { NewJob(); }},
+        Item{"&File", "&Open...", QKeySequence::Open, [this] { OpenJob(); }},
+        Item{"&File", "&Save", QKeySequence::Save, [this] { Save(); }},
+        Item{"&File", "Save &As...", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+             [this] { SaveAs(); }},
+        Item{"&File", "&Export PDF...", QKeySequence(QStringLiteral("Ctrl+E")),
+             [this] { ExportPdf(); }},
+        Item{"&File", "&Print...", QKeySequence(QStringLiteral("Ctrl+P")), [this] { Print(); }},
+        Item{"&File", "&Close", QKeySequence(QStringLiteral("Ctrl+W")), [this] { close(); }},
+        Item{"&Edit", "Job &Details...", QKeySequence(QStringLiteral("Ctrl+D")),
+             [this] { EditDetails(); }},
+        Item{"&Tasks", "&Add Task", QKeySequence(QStringLiteral("Ctrl+T")), [this] { AddTask(); }},
+        Item{"&Tasks", "&Duplicate Task", QKeySequence(QStringLiteral("Ctrl+Shift+D")),
+             [this] { DuplicateTask(); }},
+        Item{"&Tasks", "&Remove Task", QKeySequence(QStringLiteral("Ctrl+Delete")),
+             [this] { RemoveTask(); }},
+        Item{"&Tasks", "Move &Up", QKeySequence(QStringLiteral("Alt+Up")),
+             [this] { MoveTask(-1); }},
+        Item{"&Tasks", "Move Do&wn", QKeySequence(QStringLiteral("Alt+Down")),
+             [this] { MoveTask(1); }},
+        Item{"&Tasks", "Add the &Sheet as a Task", QKeySequence(QStringLiteral("Ctrl+Shift+A")),
+             [this] { AddSheetAsTask(); }},
+        Item{"&Tasks", "Show Task in the S&heet", QKeySequence(QStringLiteral("Ctrl+Shift+T")),
+             [this] { ShowTaskInSheet(); }},
+    };
+    QMap<QString, QMenu*> menus;
+    for (const char* name : {"&File", "&Edit", "&Tasks"})
+        menus[QString::fromUtf8(name)] = menuBar()->addMenu(QString::fromUtf8(name));
+    for (const Item& item : items) {
+        QAction* action = menus[QString::fromUtf8(item.menu)]->addAction(
+            QString::fromUtf8(item.text), this, item.run);
+        action->setShortcut(item.keys);
+    }
+    QMenu* edit = menus[QStringLiteral("&Edit")];
+    QAction* undo = undo_->createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = undo_->createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    edit->insertActions(edit->actions().value(0), {undo, redo});
+    edit->insertSeparator(edit->actions().value(2));
+    connect(undo_, &QUndoStack::cleanChanged, this, [this] { Fill(); });
+
+    SetPath({});
+    Apply(file_.job);
+    resize(1180, 460);
+}
+
+MultiTaskWindow::~MultiTaskWindow() {
+    // The stack, deleted with the window's children, says it is clean as it
+    // goes; the table is gone by then.
+    disconnect(undo_, nullptr, this, nullptr);
+}
+
+void MultiTaskWindow::Change(const lifting::MultiTaskJob& job, const QString& what, int mergeKey) {
+    if (job == file_.job)
+        return;
+    undo_->push(new ChangeJob(*this, file_.job, job, what, mergeKey));
+}
+
+void MultiTaskWindow::Apply(const lifting::MultiTaskJob& job) {
+    file_.job = job;
+    Fill();
+}
+
+void MultiTaskWindow::Fill() {
+    filling_ = true;
+    const lifting::MultiTaskJob& job = file_.job;
+    const lifting::MultiTaskResult result = lifting::Compute(job);
+    {
+        const QSignalBlocker quietUnits(units_);
+        const QSignalBlocker quietDuration(duration_);
+        units_->setCurrentIndex(static_cast<int>(job.units));
+        duration_->setCurrentIndex(static_cast<int>(job.duration));
+    }
+    const lifting::JobDetails& d = file_.details;
+    details_->setText(
+        QStringLiteral("<b>%1</b><br>%2 · %3 · %4")
+            .arg((d.title.isEmpty() ? QStringLiteral("Untitled job") : d.title).toHtmlEscaped(),
+                 d.task.toHtmlEscaped(), d.analyst.toHtmlEscaped(), d.date.toHtmlEscaped()));
+
+    table_->setRowCount(static_cast<int>(job.tasks.size()));
+    auto itemAt = [this](int row, int column, bool editable) {
+        QTableWidgetItem* item = table_->item(row, column);
+        if (item == nullptr) {
+            item = new QTableWidgetItem;
+            if (!editable)
+                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            else if (column >= FirstEntry)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, column, item);
+        }
+        return item;
+    };
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const lifting::Task& task = job.tasks[static_cast<std::size_t>(row)];
+        const lifting::TaskResult& taskResult = result.tasks[static_cast<std::size_t>(row)];
+        itemAt(row, Name, true)->setText(task.name);
+        itemAt(row, Coupling, true)
+            ->setText(QLatin1String(kCouplings.at(static_cast<std::size_t>(task.coupling))));
+        for (std::size_t i = 0; i < kTaskEntryColumns.size(); ++i) {
+            QTableWidgetItem* item = itemAt(row, FirstEntry + static_cast<int>(i), true);
+            const std::optional<QString>& text = task[kTaskEntryColumns[i].entry];
+            item->setText(text.value_or(QString()));
+            const QString refused =
+                text ? lifting::ReadEntry(*text, kTaskEntryColumns[i].entry, job.units).problem
+                     : QString();
+            // A refused text is marked and says why, as the sheet's prompt would.
+            item->setBackground(refused.isEmpty() ? QBrush() : QBrush(kRefused));
+            item->setToolTip(refused.isEmpty() ? QString::fromUtf8(kTaskEntryColumns[i].name)
+                                               : QStringLiteral("Refused: ") + refused);
+            item->setData(Qt::AccessibleDescriptionRole,
+                          refused.isEmpty() ? QString() : QStringLiteral("refused: ") + refused);
+        }
+        for (std::size_t i = 0; i < kTaskValueColumns.size(); ++i) {
+            QTableWidgetItem* item = itemAt(row, FirstValue + static_cast<int>(i), false);
+            item->setText(
+                TaskValueText(result, static_cast<std::size_t>(row), kTaskValueColumns[i].value));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setToolTip(QString::fromUtf8(kTaskValueColumns[i].name) +
+                             (item->text().startsWith(u'~')
+                                  ? QStringLiteral(", interpolated between two rows")
+                                  : QString()));
+        }
+        QTableWidgetItem* problem = itemAt(row, Problem, false);
+        problem->setText(taskResult.problem);
+        problem->setToolTip(taskResult.problem);
+    }
+
+    const lifting::Band& band = lifting::BandOf(result.cli);
+    cli_->setText(QStringLiteral("Composite lifting index (CLI): ") + CompositeSummary(result));
+    cli_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; border-left: 8px solid "
+                                       "rgb(%1, %2, %3); }")
+                            .arg(band.color.red)
+                            .arg(band.color.green)
+                            .arg(band.color.blue));
+    cli_->setAccessibleDescription(QString::fromLatin1(band.name));
+    note_->setText(result.manyTasks ? QString::fromLatin1(lifting::kManyTasksNote) : QString());
+    note_->setVisible(result.manyTasks);
+    setWindowModified(!undo_->isClean() || file_.details != savedDetails_);
+    filling_ = false;
+}
+
+void MultiTaskWindow::CellEdited(QTableWidgetItem* item) {
+    if (filling_)
+        return;
+    lifting::MultiTaskJob job = file_.job;
+    lifting::Task& task = job.tasks.at(static_cast<std::size_t>(item->row()));
+    const QString text = item->text();
+    const int column = item->column();
+    if (column == Name) {
+        task.name = text;
+    } else if (column == Coupling) {
+        const auto at = std::find_if(kCouplings.begin(), kCouplings.end(),
+                                     [&](const char* name) { return text == QLatin1String(name); });
+        if (at != kCouplings.end())
+            task.coupling = static_cast<lifting::Coupling>(at - kCouplings.begin());
+    } else {
+        task[kTaskEntryColumns.at(static_cast<std::size_t>(column - FirstEntry)).entry] =
+            text.isEmpty() ? std::nullopt : std::optional<QString>(text);
+    }
+    Change(job, QStringLiteral("Edit %1").arg(table_->horizontalHeaderItem(column)->text()),
+           editSession_);
+}
+
+int MultiTaskWindow::CurrentTask() const {
+    const int row = table_->currentRow();
+    return row >= 0 && row < static_cast<int>(file_.job.tasks.size()) ? row : -1;
+}
+
+void MultiTaskWindow::SelectTask(int task) {
+    table_->setCurrentCell(task, std::max(table_->currentColumn(), 0));
+    table_->setFocus();
+}
+
+void MultiTaskWindow::AddTask() {
+    if (file_.job.tasks.size() >= lifting::kMaxTasks)
+        return Warn(QStringLiteral("A job holds at most %1 tasks.").arg(lifting::kMaxTasks));
+    lifting::MultiTaskJob job = file_.job;
+    lifting::Task task;
+    task.name = QStringLiteral("Task %1").arg(job.tasks.size() + 1);
+    job.tasks.push_back(task);
+    Change(job, QStringLiteral("Add Task"));
+    table_->setCurrentCell(static_cast<int>(job.tasks.size()) - 1, FirstEntry);
+    table_->setFocus();
+}
+
+void MultiTaskWindow::DuplicateTask() {
+    const int row = CurrentTask();
+    if (row < 0)
+        return;
+    if (file_.job.tasks.size() >= lifting::kMaxTasks)
+        return Warn(QStringLiteral("A job holds at most %1 tasks.").arg(lifting::kMaxTasks));
+    lifting::MultiTaskJob job = file_.job;
+    job.tasks.insert(job.tasks.begin() + row + 1, job.tasks[static_cast<std::size_t>(row)]);
+    Change(job, QStringLiteral("Duplicate Task"));
+    SelectTask(row + 1);
+}
+
+void MultiTaskWindow::RemoveTask() {
+    const int row = CurrentTask();
+    if (row < 0)
+        return;
+    lifting::MultiTaskJob job = file_.job;
+    job.tasks.erase(job.tasks.begin() + row);
+    Change(job, QStringLiteral("Remove Task"));
+    if (!job.tasks.empty())
+        SelectTask(std::min(row, static_cast<int>(job.tasks.size()) - 1));
+}
+
+void MultiTaskWindow::MoveTask(int by) {
+    const int row = CurrentTask();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= static_cast<int>(file_.job.tasks.size()))
+        return;
+    lifting::MultiTaskJob job = file_.job;
+    std::swap(job.tasks[static_cast<std::size_t>(row)], job.tasks[static_cast<std::size_t>(to)]);
+    Change(job, by < 0 ? QStringLiteral("Move Task Up") : QStringLiteral("Move Task Down"));
+    SelectTask(to);
+}
+
+void MultiTaskWindow::AddSheetAsTask() {
+    const lifting::Job entered = sheet_.form().EnteredJob();
+    lifting::MultiTaskJob job = file_.job;
+    if (job.tasks.empty()) {
+        job.units = entered.units;
+        job.duration = entered.duration;
+    } else if (entered.units != job.units) {
+        return Warn(QStringLiteral("The sheet is in other units than this job; its entries would "
+                                   "read as other lengths and weights here. Switch the job's "
+                                   "units, or the sheet's, first."));
+    } else if (file_.job.tasks.size() >= lifting::kMaxTasks) {
+        return Warn(QStringLiteral("A job holds at most %1 tasks.").arg(lifting::kMaxTasks));
+    }
+    lifting::Task task;
+    task.name = sheet_.details().title.isEmpty() ? QStringLiteral("Task from the sheet")
+                                                 : sheet_.details().title;
+    task.coupling = entered.coupling;
+    task.entries = entered.entries;
+    job.tasks.push_back(task);
+    Change(job, QStringLiteral("Add the Sheet as a Task"));
+    SelectTask(static_cast<int>(job.tasks.size()) - 1);
+}
+
+void MultiTaskWindow::ShowTaskInSheet() {
+    const int row = CurrentTask();
+    if (row < 0)
+        return;
+    const lifting::Task& task = file_.job.tasks[static_cast<std::size_t>(row)];
+    if (sheet_.IsModified() &&
+        QMessageBox::question(this, QString::fromLatin1(kTitle),
+                              QStringLiteral("The sheet has changes that are not saved. Replace "
+                                             "them with the task \u201c%1\u201d?")
+                                  .arg(task.name),
+                              QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
+        return;
+    lifting::Job job;
+    job.units = file_.job.units;
+    job.duration = file_.job.duration;
+    job.coupling = task.coupling;
+    job.entries = task.entries;
+    sheet_.form().EnterJob(job, true);
+    sheet_.form().raise();
+    sheet_.form().activateWindow();
+}
+
+void MultiTaskWindow::EditDetails() {
+    if (const auto edited = app::EditDetails(this, file_.details)) {
+        file_.details = *edited;
+        Fill();
+    }
+}
+
+void MultiTaskWindow::NewJob() {
+    if (!MayDiscard(QStringLiteral("starting a new job")))
+        return;
+    file_ = {NewDetails(), {}};
+    savedDetails_ = file_.details;
+    undo_->clear();
+    SetPath({});
+    Apply(file_.job);
+}
+
+void MultiTaskWindow::OpenJob() {
+    if (!MayDiscard(QStringLiteral("opening another job")))
+        return;
+    const QString path = AskPath(false);
+    if (path.isEmpty())
+        return;
+    // A job of one task belongs to the sheet.
+    if (lifting::KindOfJobFileAt(path) == lifting::JobFileKind::SingleTask) {
+        sheet_.OpenPath(path);
+        return;
+    }
+    OpenPath(path);
+}
+
+bool MultiTaskWindow::OpenPath(const QString& path) {
+    if (!MayDiscard(QStringLiteral("opening another job")))
+        return false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QString error;
+    const std::optional<lifting::MultiTaskFile> file = lifting::LoadMultiTaskFile(absolute, &error);
+    if (!file) {
+        Warn(QStringLiteral("%1 cannot be opened: %2.\n\nThe job is unchanged.")
+                 .arg(Quoted(absolute), error));
+        return false;
+    }
+    file_ = *file;
+    savedDetails_ = file_.details;
+    undo_->clear();
+    SetPath(absolute);
+    Apply(file_.job);
+    show();
+    raise();
+    return true;
+}
+
+bool MultiTaskWindow::Save() {
+    return path_.isEmpty() ? SaveAs() : WriteTo(path_);
+}
+
+bool MultiTaskWindow::SaveAs() {
+    const QString path = AskPath(true);
+    return !path.isEmpty() && WriteTo(path);
+}
+
+bool MultiTaskWindow::WriteTo(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QString error;
+    if (!lifting::SaveMultiTaskFile(absolute, file_, &error)) {
+        Warn(QStringLiteral("The job cannot be saved to %1: %2.\n\nThe file there, if any, is "
+                            "unchanged.")
+                 .arg(Quoted(absolute), error));
+        return false;
+    }
+    SetPath(absolute);
+    savedDetails_ = file_.details;
+    undo_->setClean();
+    Fill();
+    return true;
+}
+
+void MultiTaskWindow::ExportPdf() {
+    app::ExportPdf(this, MultiTaskPages(file_, path_));
+}
+
+void MultiTaskWindow::Print() {
+    PrintPages(this, MultiTaskPages(file_, path_));
+}
+
+void MultiTaskWindow::SetPath(const QString& path) {
+    path_ = path;
+    setWindowTitle(
+        QString::fromLatin1(kTitle) + QStringLiteral("[*]") +
+        (path.isEmpty() ? QString() : QStringLiteral(" - ") + QFileInfo(path).fileName()));
+}
+
+bool MultiTaskWindow::MayDiscard(const QString& doing) {
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(QString::fromLatin1(kTitle));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(
+        QStringLiteral("The multi-task job has changes that are not saved%1. Save them before %2?")
+            .arg(path_.isEmpty() ? QString() : QStringLiteral(" in ") + Quoted(path_), doing));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString MultiTaskWindow::AskPath(bool save) {
+    QFileDialog dialog(this, save ? QStringLiteral("Save Multi-Task Job As")
+                                  : QStringLiteral("Open Multi-Task Job"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({QStringLiteral("Job files (*.%1)").arg(QLatin1String(kSuffix)),
+                           QStringLiteral("All files (*)")});
+    dialog.setDirectory(path_.isEmpty() ? folder_ : QFileInfo(path_).absolutePath());
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QLatin1String(kSuffix));
+        if (!path_.isEmpty())
+            dialog.selectFile(QFileInfo(path_).fileName());
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    folder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles().front();
+}
+
+void MultiTaskWindow::Warn(const QString& message) {
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(QString::fromLatin1(kTitle));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.exec();
+}
+
+void MultiTaskWindow::closeEvent(QCloseEvent* event) {
+    if (MayDiscard(QStringLiteral("closing the window")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace app

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "lifting/multitask_file.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+class QTableWidgetItem;
+class QUndoStack;
+
+namespace app {
+
+class JobWindow;
+
+// The "Multi-Task Job" window: a job of several tasks, each a row of entries
+// typed as on the sheet, with every value the composite lifting index is
+// worked out from and the index itself, kept up to date as the user types.
+// It exchanges single tasks with the worksheet of the job window.
+class MultiTaskWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MultiTaskWindow(JobWindow& sheet);
+    ~MultiTaskWindow() override;
+
+    const lifting::MultiTaskFile& file() const { return file_; }
+    const QString& path() const { return path_; }
+    QTableWidget& table() { return *table_; }
+    QUndoStack& undoStack() { return *undo_; }
+
+    // The table's columns: the task as entered, then its values.
+    enum Column {
+        Name,
+        Coupling,
+        FirstEntry,
+        FirstValue = FirstEntry + 9,
+        Problem = FirstValue + 10
+    };
+
+    void NewJob();
+    void OpenJob();
+    // Asks over unsaved changes, then opens the multi-task file at path.
+    bool OpenPath(const QString& path);
+    bool Save();
+    bool SaveAs();
+    void EditDetails();
+    void AddTask();
+    void DuplicateTask();
+    void RemoveTask();
+    void MoveTask(int by);
+    void AddSheetAsTask();
+    void ShowTaskInSheet();
+    void ExportPdf();
+    void Print();
+
+    // Replaces the job with job, as one step of the undo stack.
+    void Change(const lifting::MultiTaskJob& job, const QString& what, int mergeKey = -1);
+    // Shows the job as it stands, its values worked out anew.
+    void Apply(const lifting::MultiTaskJob& job);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Fill();
+    void CellEdited(QTableWidgetItem* item);
+    void SetPath(const QString& path);
+    bool WriteTo(const QString& path);
+    bool MayDiscard(const QString& doing);
+    QString AskPath(bool save);
+    void Warn(const QString& message);
+    int CurrentTask() const;
+    void SelectTask(int task);
+
+    JobWindow& sheet_;
+    lifting::MultiTaskFile file_;
+    lifting::JobDetails savedDetails_; // as last opened, saved or started; the
+                                       // job's own edits are on the undo stack
+    QString path_;
+    QString folder_;
+    QTableWidget* table_;
+    QComboBox* units_;
+    QComboBox* duration_;
+    QLabel* details_;
+    QLabel* cli_;
+    QLabel* note_;
+    QUndoStack* undo_;
+    bool filling_ = false;
+    int editSession_ = 0; // counts the editors opened, so that one editor's
+                          // keystrokes undo as one step
+    friend class EntryDelegate;
+};
+
+} // namespace app

@@ -1,0 +1,106 @@
+// The multi-task window driven by its keys as a user types a job: the CLI it
+// shows against lifting::Compute and a hand-worked figure, a refused text and
+// its undo, and the report read back from its PDF.
+#include "app/job_window.h"
+#include "app/multitask_report.h"
+#include "app/multitask_window.h"
+#include "worksheet/form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each key to whichever widget has the focus, as the keyboard sends it: the
+// first starts the cell's editor, the rest go into it.
+void Type(const QString& text) {
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+void Press(QWidget& window, const char* keys) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keySequence(&window, QKeySequence(QLatin1String(keys)));
+}
+
+QString CliText(const app::MultiTaskWindow& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->accessibleName() == QStringLiteral("Composite lifting index"))
+            return label->text();
+    }
+    return {};
+}
+
+// Three tasks of 30 lb at H 10 in, V 30 in, no travel or twist, 1 lift/min
+// each, up to 1 hour, Good coupling. By hand: every multiplier 1, FIRWL 51.0,
+// FM 0.94, STRWL 47.9; FILI 30/51 = 0.588, STLI 30/47.94 = 0.626. FM of 2 and
+// 3 lifts/min: 0.91 and 0.88. CLI = 0.626 + 0.588 x (1/0.91 - 1/0.94)
+// + 0.588 x (1/0.88 - 1/0.91) = 0.626 + 0.021 + 0.022 = 0.67, though no task
+// alone reaches 0.63.
+TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
+    app::JobWindow sheet;
+    sheet.form().show();
+    Press(sheet.form(), "Ctrl+M");
+    app::MultiTaskWindow& window = sheet.MultiTask();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"Top layer", "Middle layer", "Bottom layer"}) {
+        Press(window, "Ctrl+T");
+        for (const char* entry : {"30", "30", "10", "30", "0", "10", "30", "0", "1"}) {
+            Type(QLatin1String(entry));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const int row = window.table().rowCount() - 1;
+        window.table().setCurrentCell(row, app::MultiTaskWindow::Name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        Type(QLatin1String(name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    ASSERT_EQ(window.file().job.tasks.size(), 3u);
+    EXPECT_EQ(window.file().job.tasks[2].name, QStringLiteral("Bottom layer"));
+    const std::optional<double> cli = lifting::Compute(window.file().job).cli;
+    ASSERT_TRUE(cli);
+    EXPECT_NEAR(*cli, 0.67, 0.005);
+    EXPECT_TRUE(CliText(window).contains(QStringLiteral("0.67, at most 1.0")))
+        << CliText(window).toStdString();
+    EXPECT_EQ(window.table().item(0, app::MultiTaskWindow::FirstValue)->text(),
+              QStringLiteral("51.0"));
+    EXPECT_TRUE(window.isWindowModified());
+
+    // A text the sheet would refuse is kept, marked, and leaves no CLI;
+    // undo takes the whole edit back.
+    const int hAtOrigin = app::MultiTaskWindow::FirstEntry + 2;
+    window.table().setCurrentCell(1, hAtOrigin);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    Type(QStringLiteral("1o"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(window.table().item(1, hAtOrigin)->toolTip().startsWith(QStringLiteral("Refused")));
+    EXPECT_TRUE(CliText(window).contains(QStringLiteral("No composite lifting index: task 2")))
+        << CliText(window).toStdString();
+    Press(window, "Ctrl+Z");
+    EXPECT_EQ(window.file().job.tasks[1][lifting::Entry::OriginH], QStringLiteral("10"));
+    EXPECT_TRUE(CliText(window).contains(QStringLiteral("0.67")));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
+    QString error;
+    ASSERT_TRUE(app::WritePdf(app::MultiTaskPages(window.file(), {}), pdf, &error))
+        << error.toStdString();
+    QProcess pdftotext;
+    pdftotext.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("CLI 0.67"))) << text.toStdString();
+    for (const char* name : {"Top layer", "Middle layer", "Bottom layer"})
+        EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+}
+
+} // namespace
