@@ -126,6 +126,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
       units_(Choices(kUnits)), duration_(Choices(kDurations)), details_(new QLabel),
       cli_(new QLabel), note_(new QLabel), undo_(new QUndoStack(this)) {
     file_.details = NewDetails();
+    savedDetails_ = file_.details;
     setAccessibleName(QString::fromLatin1(kTitle));
 
     auto* detailsButton = new QPushButton(QStringLiteral("&Details..."));
@@ -171,12 +172,15 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     table_->setSelectionBehavior(QAbstractItemView::SelectItems);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Room for a figure in each column, and for a name in the first.
+    table_->horizontalHeader()->setDefaultSectionSize(58);
+    table_->setColumnWidth(Name, 130);
+    table_->setColumnWidth(Coupling, 70);
     table_->setTabKeyNavigation(true);
     connect(table_, &QTableWidget::itemChanged, this, &MultiTaskWindow::CellEdited);
 
     cli_->setAccessibleName(QStringLiteral("Composite lifting index"));
     cli_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    cli_->setMargin(6);
     note_->setWordWrap(true);
     note_->setAccessibleName(QStringLiteral("Note"));
 
@@ -325,8 +329,8 @@ void MultiTaskWindow::Fill() {
 
     const lifting::Band& band = lifting::BandOf(result.cli);
     cli_->setText(QStringLiteral("Composite lifting index (CLI): ") + CompositeSummary(result));
-    cli_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; border-left: 8px solid "
-                                       "rgb(%1, %2, %3); }")
+    cli_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 6px; border: none; "
+                                       "border-left: 10px solid rgb(%1, %2, %3); }")
                             .arg(band.color.red)
                             .arg(band.color.green)
                             .arg(band.color.blue));
