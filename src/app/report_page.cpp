@@ -1,6 +1,7 @@
 #include "app/report_page.h"
 
 #include "app/cell_words.h"
+#include "lifting/bands.h"
 #include "lifting/numbers.h"
 #include "lifting/rules.h"
 #include "window/fonts.h"
@@ -14,7 +15,6 @@
 #include <QTextLayout>
 
 #include <array>
-#include <limits>
 #include <vector>
 
 namespace app {
@@ -147,43 +147,8 @@ QString LabelOf(const Row& row, const UnitNames& names) {
     return label;
 }
 
-// The published reading of a lifting index: each band holds the indices over
-// its bound, up to the next band's.
-enum class Risk { None, Nominal, Increased, High };
-struct Band {
-    double above;
-    Risk risk;
-    const char* bound;
-    const char* meaning;
-};
-constexpr std::array kBands{
-    Band{std::numeric_limits<double>::lowest(), Risk::Nominal, "at most 1.0",
-         "nominal risk for most healthy workers"},
-    Band{1.0, Risk::Increased, "over 1.0", "increased risk for some workers"},
-    Band{3.0, Risk::High, "over 3.0", "high risk for many workers"},
-};
-
-const Band& BandOf(double index) {
-    const Band* found = &kBands.front();
-    for (const Band& band : kBands) {
-        if (index > band.above)
-            found = &band;
-    }
-    return *found;
-}
-
-QColor ColorOf(Risk risk) {
-    switch (risk) {
-    case Risk::None:
-        return kMuted;
-    case Risk::Nominal:
-        return {30, 140, 60};
-    case Risk::Increased:
-        return {220, 140, 0};
-    case Risk::High:
-        return {200, 30, 30};
-    }
-    return kMuted;
+QColor ColorOf(const lifting::Band& band) {
+    return {band.color.red, band.color.green, band.color.blue};
 }
 
 // One end of the lift as the replayed sheet holds it.
@@ -197,7 +162,7 @@ struct End {
 constexpr std::array kMultiplierNames{"HM", "VM", "DM", "AM", "FM", "CM"};
 
 struct Reading {
-    Risk risk;
+    const lifting::Band& band; // lifting::kNoIndexBand where no risk can be read
     QString text;
 };
 
@@ -205,32 +170,31 @@ struct Reading {
 // rounded for the cell, so that 1.04, shown as 1.0, still reads as over 1.0;
 // and never as a low risk where the index says nothing.
 Reading Read(const End& end) {
+    const lifting::Band& none = lifting::kNoIndexBand;
     const QString& shown = end.shownIndex;
     if (shown.isEmpty())
-        return {Risk::None, QStringLiteral("no lifting index: the job was not calculated.")};
+        return {none, QStringLiteral("no lifting index: the job was not calculated.")};
     const std::optional<float> index = lifting::LiftingIndex(lifting::Val(end.weight), end.rwl);
     if (!index)
-        return {Risk::None, QStringLiteral("%1: no lifting index can be given. The RWL is 0 or "
-                                           "less: an entry lies outside the equation's limits, "
-                                           "or a multiplier was never entered.")
-                                .arg(shown)};
+        return {none, QStringLiteral("%1: no lifting index can be given. The RWL is 0 or "
+                                     "less: an entry lies outside the equation's limits, "
+                                     "or a multiplier was never entered.")
+                          .arg(shown)};
     for (std::size_t i = 0; i < end.multipliers.size(); ++i) {
         if (end.multipliers[i] > 1.0f)
-            return {Risk::None,
-                    QStringLiteral("%1: no risk can be read from it. %2 above 1.00 means an "
-                                   "entry outside the equation's limits.")
-                        .arg(shown, QLatin1String(kMultiplierNames[i]))};
+            return {none, QStringLiteral("%1: no risk can be read from it. %2 above 1.00 means an "
+                                         "entry outside the equation's limits.")
+                              .arg(shown, QLatin1String(kMultiplierNames[i]))};
     }
     if (!(*index > 0.0f))
-        return {Risk::None, QStringLiteral("%1: no lifting index can be given without an object "
-                                           "weight above 0.")
-                                .arg(shown)};
-    const Band& band = BandOf(*index);
-    if (&BandOf(shown.toDouble()) != &band)
-        return {band.risk,
-                QStringLiteral("%1 (%2 before rounding): %3.")
-                    .arg(shown, lifting::Str(*index).trimmed(), QLatin1String(band.meaning))};
-    return {band.risk, QStringLiteral("%1: %2.").arg(shown, QLatin1String(band.meaning))};
+        return {none, QStringLiteral("%1: no lifting index can be given without an object "
+                                     "weight above 0.")
+                          .arg(shown)};
+    const lifting::Band& band = lifting::BandOf(*index);
+    if (&lifting::BandOf(shown.toDouble()) != &band)
+        return {band, QStringLiteral("%1 (%2 before rounding): %3.")
+                          .arg(shown, lifting::Str(*index).trimmed(), QLatin1String(band.meaning))};
+    return {band, QStringLiteral("%1: %2.").arg(shown, QLatin1String(band.meaning))};
 }
 
 void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
@@ -329,13 +293,13 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>
                    QStringLiteral("What the lifting index means"));
     y += kRowHeight;
     painter.setFont(ReportFont(8));
-    for (const Band& band : kBands) {
+    for (const lifting::Band& band : lifting::kBands) {
         painter.setPen(kInk);
         DrawReportLine(painter, QRectF(area.left() + 12, y, 60, 11), QLatin1String(band.bound));
         DrawReportLine(painter, QRectF(area.left() + 72, y, area.width() - 72, 11),
                        QLatin1String(band.meaning));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ColorOf(band.risk));
+        painter.setBrush(ColorOf(band));
         painter.drawEllipse(QPointF(area.left() + 4, y + 5.5), 3, 3);
         y += 11;
     }
@@ -343,7 +307,7 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>
     for (const End& end : ends) {
         const Reading reading = Read(end);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ColorOf(reading.risk));
+        painter.setBrush(ColorOf(reading.band));
         painter.drawEllipse(QPointF(area.left() + 4, y + 6), 3.5, 3.5);
         painter.setPen(kInk);
         painter.setFont(ReportFont(9, true));
