@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace app {
@@ -51,19 +50,6 @@ QString SuggestedName(const QString& title) {
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name = QStringLiteral("job");
     return name + QLatin1Char('.') + QLatin1String(kSuffix);
-}
-
-// Unbuffered, every write reaches the file at once: commit does not notice a
-// buffer that failed to go out (a full disk) and would rename the cut-off file
-// into place. A short write is tried again, for the reason it stopped.
-bool WriteAll(QSaveFile& out, const QByteArray& bytes) {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
 }
 
 bool IsMultiTask(const QString& path) {
@@ -235,15 +221,11 @@ bool JobWindow::Load(const QString& path) {
 bool JobWindow::WriteTo(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const lifting::JobFile job = Current();
-    const QByteArray bytes = lifting::WriteJobFile(job);
-    // Written beside the target and renamed over it once complete, so that a
-    // failure anywhere leaves the old file as it was.
-    QSaveFile out(absolute);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(out, bytes) ||
-        !out.commit()) {
+    QString error;
+    if (!lifting::SaveJobFile(absolute, job, &error)) {
         Warn(QStringLiteral("The job cannot be saved to %1: %2.\n\nThe file there, if any, is "
                             "unchanged.")
-                 .arg(Quoted(absolute), out.errorString()));
+                 .arg(Quoted(absolute), error));
         return false;
     }
     SetPath(absolute);

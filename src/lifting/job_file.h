@@ -65,5 +65,8 @@ std::optional<JobFile> ReadJobFile(const QByteArray& bytes, QString* error);
 
 // Reads the file at path; *error names what is wrong, not the file.
 std::optional<JobFile> LoadJobFile(const QString& path, QString* error);
+// Writes the file beside path and puts it in its place once complete, so that
+// a save that fails leaves the old file as it was; *error says why it failed.
+bool SaveJobFile(const QString& path, const JobFile& file, QString* error);
 
 } // namespace lifting

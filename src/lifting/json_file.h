@@ -5,10 +5,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
-#include <QStringList>
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -47,10 +44,10 @@ bool OptionalText(const QJsonObject& object, const QString& key, std::optional<Q
 // The member key of parent as an object; empty where it is absent.
 bool Object(const QJsonObject& parent, const QString& key, QJsonObject* object, QString* error);
 
-// The member key, one of the options' keys (KeyOf).
-template <typename T, std::size_t N>
-bool Choice(const QJsonObject& object, const QString& key, const std::array<T, N>& options, T* out,
-            QString* error) {
+// The member key, an option's key as ofKey (UnitsOfKey, ...) reads it.
+template <typename T>
+bool Choice(const QJsonObject& object, const QString& key,
+            std::optional<T> (*ofKey)(QByteArrayView, QString*), T* out, QString* error) {
     std::optional<QString> text;
     if (!OptionalText(object, key, &text, QStringLiteral("the field"), error))
         return false;
@@ -58,22 +55,15 @@ bool Choice(const QJsonObject& object, const QString& key, const std::array<T, N
         *error = QStringLiteral("the field \"%1\" is missing").arg(key);
         return false;
     }
-    QStringList allowed;
-    for (const T option : options) {
-        if (*text == KeyOf(option)) {
-            *out = option;
-            return true;
-        }
-        allowed << QStringLiteral("\"%1\"").arg(KeyOf(option));
+    QString problem;
+    const std::optional<T> value = ofKey(text->toUtf8(), &problem);
+    if (!value) {
+        *error = QStringLiteral("\"%1\" %2").arg(key, problem);
+        return false;
     }
-    *error = QStringLiteral("\"%1\" is \"%2\", not one of %3")
-                 .arg(key, *text, allowed.join(QStringLiteral(", ")));
-    return false;
+    *out = *value;
+    return true;
 }
-inline constexpr std::array kUnitOptions{Units::UsCustomary, Units::Metric};
-inline constexpr std::array kDurationOptions{Duration::UpToOneHour, Duration::UpToTwoHours,
-                                             Duration::UpToEightHours};
-inline constexpr std::array kCouplingOptions{Coupling::Good, Coupling::Fair, Coupling::Poor};
 
 // The "details" object, in both directions.
 void WriteDetails(Writer& writer, const JobDetails& details);

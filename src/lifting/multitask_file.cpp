@@ -12,8 +12,7 @@ bool ReadTask(const QJsonObject& object, Task* task, QString* error) {
     std::optional<QString> name;
     if (!json::OptionalText(object, QStringLiteral("name"), &name, QStringLiteral("the field"),
                             error) ||
-        !json::Choice(object, QStringLiteral("coupling"), json::kCouplingOptions, &task->coupling,
-                      error))
+        !json::Choice(object, QStringLiteral("coupling"), CouplingOfKey, &task->coupling, error))
         return false;
     task->name = name.value_or(QString());
     QJsonObject entries;
@@ -97,8 +96,8 @@ std::optional<MultiTaskFile> ReadMultiTaskFile(const QByteArray& bytes, QString*
     MultiTaskFile file;
     if (!json::ReadVersion(*root, kMultiTaskFileVersion, "multi-task job file", error) ||
         !json::ReadDetails(*root, &file.details, error) ||
-        !json::Choice(*root, QStringLiteral("units"), json::kUnitOptions, &file.job.units, error) ||
-        !json::Choice(*root, QStringLiteral("duration"), json::kDurationOptions, &file.job.duration,
+        !json::Choice(*root, QStringLiteral("units"), UnitsOfKey, &file.job.units, error) ||
+        !json::Choice(*root, QStringLiteral("duration"), DurationOfKey, &file.job.duration,
                       error) ||
         !ReadTasks(*root, &file.job.tasks, error))
         return std::nullopt;

@@ -290,7 +290,7 @@ TEST(MultiTaskFile, RoundTripsAndRefusesBadFiles) {
         {head + R"("version": 2})", "it was written by a newer version of the program"},
         {head + R"("version": 1, "tasks": {}})", "\"tasks\" is not a list"},
         {head + R"("version": 1, "tasks": [{"coupling": "good"}, {"coupling": "firm"}]})",
-         "in \"tasks\", task 2: \"coupling\" is \"firm\", not one of"},
+         "in \"tasks\", task 2: \"coupling\" is \"firm\"; it must be good, fair or poor"},
         {head + R"("version": 1, "tasks": [{"coupling": "good", "entries": {"lavg": 35}}]})",
          "in \"tasks\", task 1: in \"entries\", \"lavg\" is not a text"},
         {head + R"("version": 1, "tasks": [)" +
