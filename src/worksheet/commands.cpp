@@ -11,6 +11,8 @@ void Form1::Calculate() {
 void Form1::EndProgram() {
     // Ends the event loop through the application, so the program leaves
     // main normally and nothing after it is skipped.
-    close();
-    QCoreApplication::exit(0);
+    // A close that is refused (Cancel in the unsaved-changes question) keeps
+    // the program running.
+    if (close())
+        QCoreApplication::exit(0);
 }
