@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <array>
+
 namespace lifting {
 namespace {
 
@@ -66,7 +68,7 @@ QString WhyNoIndex(const SheetEngine& sheet, bool origin) {
     const QString unit =
         sheet.units() == Units::UsCustomary ? QStringLiteral(" in") : QStringLiteral(" cm");
     const Job job = sheet.EnteredJob();
-    const Factor factors[] = {
+    const std::array<Factor, 3> factors{{
         {"HM", origin ? "H at the origin" : "H at the destination",
          origin ? Entry::OriginH : Entry::DestinationH, u.farthestH,
          origin ? sheet.hmVARo2 : sheet.hmVARd2},
@@ -76,7 +78,7 @@ QString WhyNoIndex(const SheetEngine& sheet, bool origin) {
         {"AM", origin ? "A at the origin" : "A at the destination",
          origin ? Entry::OriginA : Entry::DestinationA, 135.0,
          origin ? sheet.amVARo2 : sheet.amVARd2},
-    };
+    }};
     QStringList reasons;
     for (const Factor& f : factors) {
         if (f.multiplier <= 0)
