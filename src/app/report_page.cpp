@@ -2,6 +2,7 @@
 
 #include "app/cell_words.h"
 #include "lifting/bands.h"
+#include "lifting/no_index.h"
 #include "lifting/numbers.h"
 #include "lifting/rules.h"
 #include "window/fonts.h"
@@ -158,6 +159,7 @@ struct End {
     QString weight;
     float rwl;
     std::array<float, 6> multipliers; // HM, VM, DM, AM, FM, CM
+    QString whyNoIndex;               // in words, where the RWL is 0 or less
 };
 constexpr std::array kMultiplierNames{"HM", "VM", "DM", "AM", "FM", "CM"};
 
@@ -176,10 +178,8 @@ Reading Read(const End& end) {
         return {none, QStringLiteral("no lifting index: the job was not calculated.")};
     const std::optional<float> index = lifting::LiftingIndex(lifting::Val(end.weight), end.rwl);
     if (!index)
-        return {none, QStringLiteral("%1: no lifting index can be given. The RWL is 0 or "
-                                     "less: an entry lies outside the equation's limits, "
-                                     "or a multiplier was never entered.")
-                          .arg(shown)};
+        return {none, QStringLiteral("%1: no lifting index can be given, as the RWL is 0: %2.")
+                          .arg(shown, end.whyNoIndex)};
     for (std::size_t i = 0; i < end.multipliers.size(); ++i) {
         if (end.multipliers[i] > 1.0f)
             return {none, QStringLiteral("%1: no risk can be read from it. %2 above 1.00 means an "
@@ -314,7 +314,7 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>
         DrawReportLine(painter, QRectF(area.left() + 12, y, 64, 12), QLatin1String(end.name));
         painter.setFont(ReportFont(9));
         y += DrawWrapped(painter, QPointF(area.left() + 76, y + 1), area.width() - 76, reading.text,
-                         3) +
+                         4) +
              4;
     }
     painter.setBrush(Qt::NoBrush);
@@ -438,14 +438,14 @@ void PaintReport(QPainter& painter, const ReportInput& input) {
             cells[Cell::LiOrigin],
             sheet.MyvalueLavg,
             sheet.rwlORIGIN,
-            {sheet.hmVARo2, sheet.vmVARo2, sheet.dmvar, sheet.amVARo2, sheet.fMvardo,
-             sheet.cmvaro}},
+            {sheet.hmVARo2, sheet.vmVARo2, sheet.dmvar, sheet.amVARo2, sheet.fMvardo, sheet.cmvaro},
+            lifting::WhyNoIndex(sheet, true)},
         End{"Destination",
             cells[Cell::LiDestination],
             sheet.MyvalueLmax,
             sheet.rwlDESTIN,
-            {sheet.hmVARd2, sheet.vmVARd2, sheet.dmvar, sheet.amVARd2, sheet.fMvardd,
-             sheet.cmvard}},
+            {sheet.hmVARd2, sheet.vmVARd2, sheet.dmvar, sheet.amVARd2, sheet.fMvardd, sheet.cmvard},
+            lifting::WhyNoIndex(sheet, false)},
     };
     const double tableHeight = (kRows.size() + 1) * kRowHeight;
     DrawMeaning(painter, right.adjusted(0, tableHeight + kGap * 1.5, 0, 0), ends);

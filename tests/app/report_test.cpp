@@ -146,6 +146,9 @@ TEST(Report, MetricJobReadsNoIndexAsNoIndexAndRoundingAsTheIndexBeforeIt) {
     ExpectLine(text,
                QStringLiteral(R"(Origin +1\.0 \(1\.04\d* before rounding\): increased risk)"));
     ExpectLine(text, QStringLiteral(R"(Destination +N/A: no lifting index can be given)"));
+    EXPECT_TRUE(text.simplified().contains(
+        QStringLiteral("RWL is 0: H at the destination 70 cm is beyond 63 cm: HM 0.")))
+        << text.toStdString();
     EXPECT_FALSE(
         QRegularExpression(QStringLiteral("Destination +N/A[^\n]*nominal")).match(text).hasMatch());
     ExpectLine(
