@@ -80,7 +80,7 @@ const QByteArray& Rows() {
 }
 
 // The columns the batch adds to every row: its results and the error.
-constexpr int kAddedColumns = 18;
+constexpr int kAddedColumns = 20;
 
 // The floor of the batch: every row read and written as the batch does it,
 // with the reader and writer it uses and its columns added empty, without

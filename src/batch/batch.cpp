@@ -1,5 +1,6 @@
 #include "batch/batch.h"
 
+#include "lifting/bands.h"
 #include "lifting/csv.h"
 #include "lifting/job.h"
 #include "lifting/job_file.h"
@@ -27,12 +28,14 @@ using lifting::Entry;
 using lifting::kEntryCount;
 
 // The columns added after the input's, each the cell it shows (D, DM and LC
-// are the same at both ends), then the error.
+// are the same at both ends) or the band of its index, then the error.
 struct Result {
+    enum class Shows { Text, Band };
     const char* name;
     Cell cell;
+    Shows shows = Shows::Text;
 };
-constexpr std::array<Result, 17> kResults{{
+constexpr std::array<Result, 19> kResults{{
     {"hm_origin", Cell::HmOrigin},
     {"hm_destination", Cell::HmDestination},
     {"vm_origin", Cell::VmOrigin},
@@ -50,6 +53,8 @@ constexpr std::array<Result, 17> kResults{{
     {"rwl_destination", Cell::RwlDestination},
     {"li_origin", Cell::LiOrigin},
     {"li_destination", Cell::LiDestination},
+    {"band_origin", Cell::LiOrigin, Result::Shows::Band},
+    {"band_destination", Cell::LiDestination, Result::Shows::Band},
 }};
 constexpr const char* kErrorColumn = "error";
 
@@ -86,11 +91,17 @@ void EndRow(CsvWriter* out, std::size_t emptyFields, const QString& error) {
     out->EndRecord();
 }
 
-// Writes each result cell's text as the sheet shows it.
+// Writes each result cell's text as the sheet shows it, or the band of its
+// index; no band where there is no index.
 void WriteResults(CsvWriter* out, const lifting::SheetEngine& sheet, lifting::FigureTexts* texts) {
     using Kind = lifting::Content::Kind;
     for (const Result& result : kResults) {
         const lifting::Content& content = sheet[result.cell];
+        if (result.shows == Result::Shows::Band) {
+            out->Field(QByteArrayView(
+                content.kind == Kind::Number ? lifting::BandOf(content.number.value).name : ""));
+            continue;
+        }
         switch (content.kind) {
         case Kind::Number:
             out->Number(texts->Text(content.number));

@@ -92,22 +92,29 @@ const QByteArray kHeader = "name,units,duration,coupling,lavg,lmax,origin_h,orig
 // = 0.856; FM 0.88 (1 a minute, two hours); CM fair 0.95 below 75 cm, 1 above;
 // RWL 23*0.8333*0.925*0.8843*0.88*0.95 = 13.11 and 23*0.625*0.865*0.8843*0.856
 // *0.88 = 8.28; LI 10/13.11 = 0.76, 12/8.28 = 1.45.
+// too far: the dish washer with origin H 30 in, beyond 25: HM 0, so no index
+// and no band at the origin.
 const std::map<std::string, std::vector<std::string>> kExpected{
     {"dish washer",
-     {"0.50", "0.50", "0.90", "0.83", "37", "0.87", "0.90", "0.90", "0.80", "0.80", "1.00", "1.00",
-      "51", "14.3", "13.3", "1.4", "1.5", ""}},
-    {"crate",
-     {"0.83", "0.63", "0.93", "0.87", "70", "0.88", "1.00", "0.86", "0.88", "0.88", "0.95", "1.00",
-      "23", "13.1", "8.3", "0.8", "1.4", ""}},
+     {"0.50", "0.50",           "0.90",           "0.83", "37", "0.87", "0.90", "0.90",
+      "0.80", "0.80",           "1.00",           "1.00", "51", "14.3", "13.3", "1.4",
+      "1.5",  "increased risk", "increased risk", ""}},
+    {"crate", {"0.83", "0.63",         "0.93",           "0.87", "70", "0.88", "1.00", "0.86",
+               "0.88", "0.88",         "0.95",           "1.00", "23", "13.1", "8.3",  "0.8",
+               "1.4",  "nominal risk", "increased risk", ""}},
+    {"too far",
+     {"0.00", "0.50", "0.90", "0.83", "37",   "0.87", "0.90", "0.90", "0.80",           "0.80",
+      "1.00", "1.00", "51",   "0.0",  "13.3", "N/A",  "1.5",  "",     "increased risk", ""}},
 };
 // The result columns, in their order.
 const QList<QByteArray> kResults =
     QByteArray("hm_origin,hm_destination,vm_origin,vm_destination,d,dm,am_origin,am_destination,"
                "fm_origin,fm_destination,cm_origin,cm_destination,lc,rwl_origin,rwl_destination,"
-               "li_origin,li_destination,error")
+               "li_origin,li_destination,band_origin,band_destination,error")
         .split(',');
 constexpr char kJobs[] = "dish washer,us,1,good,20,20,20,44,20,7,30,30,5\n"
-                         "crate,metric,2,fair,10,12,30,50,40,120,0,45,1\n";
+                         "crate,metric,2,fair,10,12,30,50,40,120,0,45,1\n"
+                         "too far,us,1,good,20,20,30,44,20,7,30,30,5\n";
 
 void ExpectResults(const std::map<std::string, std::string>& row, const std::string& job) {
     SCOPED_TRACE(job);
@@ -140,10 +147,11 @@ TEST(Batch, WorksTheJobsOfACsvFileAndOfJobFiles) {
     EXPECT_EQ(piped.exit, 0) << piped.err;
     EXPECT_EQ(written.readAll(), piped.out);
     const auto rows = Rows(piped.out);
-    ASSERT_EQ(rows.size(), 2U);
+    ASSERT_EQ(rows.size(), 3U);
     ExpectResults(rows[0], "dish washer");
     EXPECT_EQ(rows[0].at("name"), "dish washer");
     ExpectResults(rows[1], "crate");
+    ExpectResults(rows[2], "too far");
 
     Write(dir, QStringLiteral("dish washer.liftjob"), DishWasherJobFile());
     const Outcome jobs = Batch(dir, {QStringLiteral("dish washer.liftjob")});
