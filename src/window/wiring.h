@@ -38,7 +38,6 @@ enum class Procedure {
     ShowRwlSuggestions,
     ShowLcSuggestions,
 };
-inline constexpr int kProcedureCount = static_cast<int>(Procedure::ShowLcSuggestions) + 1;
 
 // One row of the click wiring: a click on the control runs first, then second.
 struct Wire {

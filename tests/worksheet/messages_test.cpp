@@ -17,7 +17,7 @@ using advice_test::ExpectSame;
 using advice_test::MarkEverything;
 
 // Written out here byte for byte, independently of the table in
-// src/advice/: lines joined by "\n", trailing spaces kept, no final line feed.
+// src/worksheet/advice.cpp: lines joined by "\n", trailing spaces kept, no final line feed.
 struct Case {
     const char* id;
     const char* control;
