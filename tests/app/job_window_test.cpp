@@ -249,17 +249,26 @@ TEST_F(JobWindowTest, ClosingAsksOnceTheJobHasAFileOrDetails) {
     Press("Ctrl+N", Answer(QMessageBox::Discard));
     Press("Ctrl+D", FillDetails({QStringLiteral("Crate"), {}, {}, {}, {}}));
     EXPECT_EQ(Title(), kTitle + "*");
+    // EXIT in the application's loop, as the program runs: 0 where it ended
+    // the program, else 1 from the call after it.
+    const auto exitStatus = [this] {
+        QObject running;
+        QTimer::singleShot(0, &running, [this, &running] {
+            Do("Command2");
+            QTimer::singleShot(0, &running, [] { QCoreApplication::exit(1); });
+        });
+        return QCoreApplication::exec();
+    };
+    auto keep = Answer(QMessageBox::Cancel);
+    EXPECT_EQ(exitStatus(), 1);
+    EXPECT_TRUE(keep->seen().shown);
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(Title(), kTitle + "*");
+
     const QString exited = Path("exited.liftjob");
     std::unique_ptr<Responder> next;
     auto save = Answer(QMessageBox::Save, [&] { next = ChooseFile(exited); });
-    // In the application's loop, as the program runs: EXIT ends it. Had it
-    // not, the second call would, with another status; it dies with running.
-    QObject running;
-    QTimer::singleShot(0, &running, [this, &running] {
-        Do("Command2");
-        QTimer::singleShot(0, &running, [] { QCoreApplication::exit(1); });
-    });
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(exitStatus(), 0);
     EXPECT_TRUE(save->seen().shown);
     QString error;
     const auto saved = lifting::LoadJobFile(exited, &error);
