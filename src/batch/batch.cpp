@@ -1,12 +1,15 @@
 #include "batch/batch.h"
 
+#include "batch/composite.h"
 #include "lifting/bands.h"
 #include "lifting/csv.h"
 #include "lifting/job.h"
 #include "lifting/job_file.h"
+#include "lifting/multitask_file.h"
 #include "lifting/options.h"
 #include "lifting/sheet_engine.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -79,6 +82,13 @@ constexpr std::array<std::pair<const char*, QString lifting::JobDetails::*>, 5> 
 }};
 
 constexpr const char* kJobFileSuffix = ".liftjob";
+// The name of a task of a multi-task job file, beside its job's details.
+constexpr const char* kTaskNameColumn = "task_name";
+
+QIODevice* OpenForWriting(QIODevice* device) {
+    device->open(QIODevice::WriteOnly);
+    return device;
+}
 
 QByteArrayView Bytes(QLatin1StringView text) {
     return {text.data(), text.size()};
@@ -115,9 +125,14 @@ void WriteResults(CsvWriter* out, const lifting::SheetEngine& sheet, lifting::Fi
             break;
         }
     }
-    out->Field(QByteArrayView());
-    out->EndRecord();
 }
+
+// A row's options and entries as read, for the multi-task job it belongs to.
+struct Entered {
+    std::optional<JobOptions> options;
+    lifting::TaskNumbers numbers;
+    bool complete = false; // every entry made
+};
 
 class CsvBatch {
   public:
@@ -147,6 +162,9 @@ class CsvBatch {
             out_->Field(record[i]);
         for (const Result& result : kResults)
             out_->Field(QByteArrayView(result.name));
+        if (grouped())
+            for (const TaskColumn& column : kTaskColumns)
+                out_->Field(QByteArrayView(column.name));
         out_->Field(QByteArrayView(kErrorColumn));
         out_->EndRecord();
 
@@ -157,30 +175,42 @@ class CsvBatch {
             say_(QStringLiteral("cannot read %1: %2").arg(name_, reader_.deviceError()));
             return BatchStatus::Failed;
         }
+        if (grouped())
+            anyFailed = !WriteWaiting() || anyFailed;
         if (!out_->Flush())
             return BatchStatus::Failed;
         return anyFailed ? BatchStatus::SomeFailed : BatchStatus::Computed;
     }
 
   private:
-    // Finds the required columns, matched without regard to case or
-    // surrounding blanks; says what is missing or given twice.
+    // Whether the input has a composite column: its rows then wait until the
+    // last row, as a multi-task job's may come anywhere.
+    bool grouped() const { return composite_ >= 0; }
+
+    // Finds the required columns and the composite column, matched without
+    // regard to case or surrounding blanks; says what is missing or given
+    // twice.
     bool MatchHeader(const CsvRecord& header) {
         width_ = header.size();
         columns_.fill(-1);
+        auto take = [&](qsizetype* column, const QByteArray& name, qsizetype i) {
+            if (*column >= 0) {
+                say_(QStringLiteral("%1: the column %2 is given twice (columns %3 and %4)")
+                         .arg(name_, QLatin1String(name))
+                         .arg(*column + 1)
+                         .arg(i + 1));
+                return false;
+            }
+            *column = i;
+            return true;
+        };
         for (qsizetype i = 0; i < width_; ++i) {
             const QByteArray name = header[i].toByteArray().trimmed().toLower();
+            if (name == kCompositeColumn && !take(&composite_, name, i))
+                return false;
             for (std::size_t r = 0; r < kRequiredCount; ++r) {
-                if (name != RequiredName(r))
-                    continue;
-                if (columns_[r] >= 0) {
-                    say_(QStringLiteral("%1: the column %2 is given twice (columns %3 and %4)")
-                             .arg(name_, QLatin1String(name))
-                             .arg(columns_[r] + 1)
-                             .arg(i + 1));
+                if (name == RequiredName(r) && !take(&columns_[r], name, i))
                     return false;
-                }
-                columns_[r] = i;
             }
         }
         QStringList missing;
@@ -199,31 +229,47 @@ class CsvBatch {
         return false;
     }
 
-    // Writes the row; false when it could not be evaluated.
+    // Writes the row, or keeps it until the last row where the input has a
+    // composite column; false when it could not be evaluated.
     bool Row(const CsvRecord& record) {
         // An empty line is no row of the table.
         if (record.size() == 1 && record[0].isEmpty() && record.error().isEmpty())
             return true;
+        CsvWriter* out = grouped() ? &waiting_ : out_;
+        const qint64 begin = waiting_.Position();
         for (qsizetype i = 0; i < width_; ++i)
-            out_->Field(i < record.size() ? record[i] : QByteArrayView());
+            out->Field(i < record.size() ? record[i] : QByteArrayView());
+        const qint64 inputEnd = waiting_.Position();
 
         QString error = record.error();
         if (error.isEmpty() && record.size() != width_)
             error = QStringLiteral("the row has %1 fields; the header has %2")
                         .arg(record.size())
                         .arg(width_);
-        if (error.isEmpty() && !Blank(record))
-            error = EnterJob(record);
-        if (!error.isEmpty()) {
+        const bool blank = Blank(record);
+        Entered entered;
+        if (error.isEmpty() && !blank)
+            error = EnterJob(record, &entered);
+        if (!error.isEmpty())
             say_(QStringLiteral("%1:%2: %3").arg(name_).arg(record.line()).arg(error));
-            EndRow(out_, kResults.size(), error);
-            return false;
+        const bool computed = error.isEmpty() && !blank;
+        if (!grouped()) {
+            if (computed)
+                WriteResults(out_, sheet_, &texts_);
+            EndRow(out_, computed ? 0 : kResults.size(), error);
+            return error.isEmpty();
         }
-        if (Blank(record))
-            EndRow(out_, kResults.size(), {});
-        else
-            WriteResults(out_, sheet_, &texts_);
-        return true;
+        if (computed)
+            WriteResults(&waiting_, sheet_, &texts_);
+        Waiting row{begin, inputEnd, waiting_.Position(), record.line(), error, std::nullopt};
+        waiting_.EndRecord();
+        const QByteArrayView name =
+            composite_ < record.size() ? record[composite_] : QByteArrayView();
+        if (!name.isEmpty())
+            row.place =
+                jobs_.Add(name, record.line(), entered.options, TaskOf(record, entered, error));
+        rows_.push_back(std::move(row));
+        return error.isEmpty();
     }
 
     // A spreadsheet's empty row: kept in its place, with no results.
@@ -237,7 +283,7 @@ class CsvBatch {
 
     // Enters the job of a row into the sheet and calculates it; what is
     // wrong with the row, or nothing.
-    QString EnterJob(const CsvRecord& record) {
+    QString EnterJob(const CsvRecord& record, Entered* entered) {
         auto field = [&](std::size_t r) { return record[columns_[r]]; };
         // The option a column names, with the column's name ahead of what is
         // wrong with it.
@@ -254,16 +300,21 @@ class CsvBatch {
         const auto duration = option(lifting::DurationOfKey, 1);
         if (!duration)
             return problem;
+        entered->options = {*units, *duration};
         const auto coupling = option(lifting::CouplingOfKey, 2);
         if (!coupling)
             return problem;
+        entered->numbers.coupling = *coupling;
+        entered->complete = true;
         sheet_.Start(*units, *duration, *coupling);
         for (const Entry entry : lifting::kEntryOrder) {
             const std::size_t column = kOptionColumns.size() + static_cast<std::size_t>(entry);
             const QByteArrayView text = field(column);
             // An empty field is an entry never made.
-            if (text.isEmpty())
+            if (text.isEmpty()) {
+                entered->complete = false;
                 continue;
+            }
             const bool ascii = std::all_of(text.begin(), text.end(),
                                            [](char c) { return static_cast<signed char>(c) >= 0; });
             if (!ascii && !text.isValidUtf8())
@@ -277,9 +328,61 @@ class CsvBatch {
                 return QStringLiteral("%1 is \"%2\": %3")
                     .arg(QString::fromLatin1(RequiredName(column)), QString::fromUtf8(text),
                          reading.problem);
+            entered->numbers[entry] = *reading.value;
         }
         sheet_.Calculate();
         return {};
+    }
+
+    // The row as a task of its multi-task job: none where it could not be
+    // evaluated, with why, so that the job's CLI is none too.
+    lifting::TaskResult TaskOf(const CsvRecord& record, const Entered& entered,
+                               const QString& error) const {
+        if (!error.isEmpty())
+            return {std::nullopt, error, std::nullopt};
+        const JobOptions& options = *entered.options;
+        if (entered.complete)
+            return lifting::ComputeTask(entered.numbers, options.units, options.duration);
+        // The engine names the entries never made.
+        lifting::Task task;
+        task.coupling = entered.numbers.coupling;
+        for (std::size_t e = 0; e < kEntryCount; ++e) {
+            const QByteArrayView text = record[columns_[kOptionColumns.size() + e]];
+            if (!text.isEmpty())
+                task[static_cast<Entry>(e)] = QString::fromUtf8(text);
+        }
+        return lifting::ComputeTask(task, options.units, options.duration);
+    }
+
+    // Writes the rows kept, each with its job's values once every job is
+    // complete; false when a job's rows disagree on their options, which
+    // makes each of them an error.
+    bool WriteWaiting() {
+        jobs_.Finish();
+        waiting_.Flush();
+        const QByteArrayView bytes(waitingBytes_.data());
+        bool agreed = true;
+        for (const Waiting& row : rows_) {
+            out_->Encoded(bytes.sliced(row.begin, row.inputEnd - row.begin));
+            QString error = row.error;
+            if (error.isEmpty() && row.place && !jobs_.Disagreement(row.place->job).isEmpty()) {
+                error = jobs_.Disagreement(row.place->job);
+                say_(QStringLiteral("%1:%2: %3").arg(name_).arg(row.line).arg(error));
+                agreed = false;
+            }
+            if (!error.isEmpty() || row.end == row.inputEnd) {
+                EndRow(out_, kResults.size() + kTaskColumns.size(), error);
+            } else {
+                // The results follow the separator ahead of their first field.
+                out_->Encoded(bytes.sliced(row.inputEnd + 1, row.end - row.inputEnd - 1));
+                if (row.place)
+                    WriteTaskColumns(out_, jobs_.Result(row.place->job), row.place->task, &texts_);
+                EndRow(out_, row.place ? 0 : kTaskColumns.size(), {});
+            }
+            if (out_->failed())
+                break;
+        }
+        return agreed;
     }
 
     lifting::CsvReader reader_;
@@ -288,9 +391,26 @@ class CsvBatch {
     const Say& say_;
     qsizetype width_ = 0;
     std::array<qsizetype, kRequiredCount> columns_{};
+    qsizetype composite_ = -1;
     lifting::FigureTexts texts_;
     // One sheet for every row, so that its texts keep their room.
     lifting::SheetEngine sheet_;
+
+    // With a composite column: each row's input fields and results as
+    // written, until the last row has come.
+    struct Waiting {
+        qint64 begin;
+        qint64 inputEnd;
+        qint64 end;
+        qint64 line;
+        QString error;
+        std::optional<CompositeJobs::Place> place;
+    };
+    QByteArray waitingBytes_;
+    QBuffer waitingDevice_{&waitingBytes_};
+    CsvWriter waiting_{OpenForWriting(&waitingDevice_)};
+    std::vector<Waiting> rows_;
+    CompositeJobs jobs_;
 };
 
 // Standard output, or a file replaced only once every row is written, so
@@ -344,34 +464,69 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
     out->Field(QByteArrayView("file"));
     for (const auto& [name, member] : kDetails)
         out->Field(QByteArrayView(name));
+    out->Field(QByteArrayView(kTaskNameColumn));
     for (std::size_t r = 0; r < kRequiredCount; ++r)
         out->Field(QByteArrayView(RequiredName(r)));
     for (const Result& result : kResults)
         out->Field(QByteArrayView(result.name));
+    for (const TaskColumn& column : kTaskColumns)
+        out->Field(QByteArrayView(column.name));
     out->Field(QByteArrayView(kErrorColumn));
     out->EndRecord();
 
     bool anyFailed = false;
     lifting::FigureTexts texts;
     lifting::SheetEngine sheet;
-    for (const QString& path : files) {
+    // The file's name and details, a task's name, and its entries, entered
+    // into the sheet and calculated.
+    auto job = [&](const QString& path, const lifting::JobDetails& details, const QString& task,
+                   const lifting::Job& entered) {
         out->Field(QStringView(path));
+        for (const auto& [name, member] : kDetails)
+            out->Field(QStringView(details.*member));
+        out->Field(QStringView(task));
+        out->Field(Bytes(lifting::KeyOf(entered.units)));
+        out->Field(Bytes(lifting::KeyOf(entered.duration)));
+        out->Field(Bytes(lifting::KeyOf(entered.coupling)));
+        for (const std::optional<QString>& text : entered.entries)
+            out->Field(QStringView(text.value_or(QString())));
+        sheet.EnterJob(entered, true);
+        WriteResults(out, sheet, &texts);
+    };
+    // A file that gives no row of results.
+    auto failed = [&](const QString& path, const QString& error) {
+        say(QStringLiteral("%1: %2").arg(path, error));
+        out->Field(QStringView(path));
+        EndRow(out, kDetails.size() + 1 + kRequiredCount + kResults.size() + kTaskColumns.size(),
+               error);
+        anyFailed = true;
+    };
+    for (const QString& path : files) {
         QString error;
-        const std::optional<lifting::JobFile> file = lifting::LoadJobFile(path, &error);
-        if (!file) {
-            say(QStringLiteral("%1: %2").arg(path, error));
-            EndRow(out, kDetails.size() + kRequiredCount + kResults.size(), error);
-            anyFailed = true;
+        if (lifting::KindOfJobFileAt(path) == lifting::JobFileKind::MultiTask) {
+            const std::optional<lifting::MultiTaskFile> file =
+                lifting::LoadMultiTaskFile(path, &error);
+            if (!file) {
+                failed(path, error);
+            } else if (file->job.tasks.empty()) {
+                failed(path, QStringLiteral("the multi-task job has no task"));
+            } else {
+                // One row a task, each with the job's values.
+                const lifting::MultiTaskResult result = lifting::Compute(file->job);
+                for (std::size_t t = 0; t < file->job.tasks.size(); ++t) {
+                    const lifting::Task& task = file->job.tasks[t];
+                    job(path, file->details, task.name,
+                        {file->job.units, file->job.duration, task.coupling, task.entries});
+                    WriteTaskColumns(out, result, t, &texts);
+                    EndRow(out, 0, {});
+                }
+            }
+        } else if (const std::optional<lifting::JobFile> file =
+                       lifting::LoadJobFile(path, &error)) {
+            job(path, file->details, {}, file->job);
+            EndRow(out, kTaskColumns.size(), {});
         } else {
-            for (const auto& [name, member] : kDetails)
-                out->Field(QStringView(file->details.*member));
-            out->Field(Bytes(lifting::KeyOf(file->job.units)));
-            out->Field(Bytes(lifting::KeyOf(file->job.duration)));
-            out->Field(Bytes(lifting::KeyOf(file->job.coupling)));
-            for (std::size_t e = 0; e < kEntryCount; ++e)
-                out->Field(QStringView(file->job[static_cast<Entry>(e)].value_or(QString())));
-            sheet.EnterJob(file->job, true);
-            WriteResults(out, sheet, &texts);
+            failed(path, error);
         }
         if (out->failed())
             return BatchStatus::Failed;

@@ -238,6 +238,14 @@ void CsvWriter::Field(QStringView text) {
     used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
+void CsvWriter::Encoded(QByteArrayView fields) {
+    const auto size = static_cast<std::size_t>(fields.size());
+    char* out = Start(size);
+    if (size > 0)
+        std::memcpy(out, fields.data(), size);
+    used_ = static_cast<std::size_t>(out + size - buffer_.data());
+}
+
 void CsvWriter::EndRecord() {
     char* out = Room(2);
     out[0] = '\r';
@@ -257,6 +265,7 @@ bool CsvWriter::Flush() {
                 error_ = QStringLiteral("the output took only part of the data");
         }
     }
+    written_ += static_cast<qint64>(used_);
     used_ = 0;
     return !failed();
 }

@@ -96,8 +96,14 @@ class CsvWriter {
     void Field(QStringView text);
     // A number's text, which never needs quotes.
     void Number(std::string_view text);
+    // Adds fields another writer encoded, as they are: the bytes it took
+    // between two of its Positions within one record, without the separator
+    // ahead of them.
+    void Encoded(QByteArrayView fields);
     // Ends the record with CRLF.
     void EndRecord();
+    // How many bytes the writer has taken, written out or not.
+    qint64 Position() const { return written_ + static_cast<qint64>(used_); }
     // Writes what is buffered. False when any write failed (error() says how);
     // a failed writer writes nothing more.
     bool Flush();
@@ -119,6 +125,7 @@ class CsvWriter {
     // Filled up to used_, and flushed once a record ends beyond a chunk.
     std::vector<char> buffer_;
     std::size_t used_ = 0;
+    qint64 written_ = 0; // the bytes flushed before the buffer's
     bool recordStarted_ = false;
     QString error_;
 };

@@ -2,6 +2,7 @@
 // the exit statuses and messages a script sees.
 #include "lifting/csv.h"
 #include "lifting/job_file.h"
+#include "lifting/multitask_file.h"
 #include "lifting/numbers.h"
 
 #include <QBuffer>
@@ -12,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <array>
 #include <map>
 #include <optional>
 #include <random>
@@ -161,6 +162,82 @@ TEST(Batch, WorksTheJobsOfACsvFileAndOfJobFiles) {
     EXPECT_EQ(jobRows[0].at("file"), "dish washer.liftjob");
     EXPECT_EQ(jobRows[0].at("title"), "Dishes");
     ExpectResults(jobRows[0], "dish washer");
+}
+
+// Two tasks of one job, worked by hand by the multi-task rules (1 hour, Good):
+// low shelf: L(AVG) 25, L(Max) 35, H 10/10, V 10/30, A 0/0, F 1. D 20, DM
+// 0.82+1.8/20 = 0.91; VM at the origin 1-0.0075*20 = 0.85; FM 0.94. FIRWL
+// 51*0.85*0.91 = 39.45 at the origin, 51*0.91 = 46.41 at the destination; STLI
+// 25/37.08 = 0.674 and 25/43.63 = 0.573: the origin governs; FILI 35/39.45 =
+// 0.887.
+// high shelf: L(AVG) 20, L(Max) 25, H 10/20, V 30/50, A 0/30, F 0.5; FM 0.97.
+// At the destination HM 0.5, VM 0.85, DM 0.91, AM 1-0.0032*30 = 0.904: FIRWL
+// 17.83, STRWL 17.30, STLI 20/17.30 = 1.156, FILI 25/17.83 = 1.402; at the
+// origin FIRWL 46.41, STLI 20/45.02 = 0.444: the destination governs.
+// Ranked: high shelf, then low shelf. FM of 0.5 + 1 = 1.5 lifts/min, between
+// the rows of 1 (0.94) and 2 (0.91): 0.925. CLI = 1.156 + 0.887 x (1/0.925 -
+// 1/0.97) = 1.156 + 0.044 = 1.20.
+const std::vector<std::string> kTaskColumns{"firwl",         "strwl",     "fili", "stli",
+                                            "governing_end", "task_rank", "cli",  "why_no_cli"};
+const std::map<std::string, std::vector<std::string>> kShelves{
+    {"low shelf", {"39.4", "37.1", "0.89", "0.67", "origin", "2", "1.20", ""}},
+    {"high shelf", {"17.8", "17.3", "1.40", "1.16", "destination", "1", "1.20", ""}},
+};
+const std::vector<std::array<const char*, 9>> kShelfEntries{
+    {"25", "35", "10", "10", "10", "30", "0", "0", "1"},
+    {"20", "25", "10", "30", "20", "50", "0", "30", "0.5"},
+};
+
+void ExpectTask(const std::map<std::string, std::string>& row, const std::string& name) {
+    SCOPED_TRACE(name);
+    const std::vector<std::string>& expected = kShelves.at(name);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(row.at(kTaskColumns[i]), expected[i]) << kTaskColumns[i];
+}
+
+// Rows of one composite job need not stand together; a job whose rows
+// disagree on their units makes each of them an error. A multi-task job file
+// gives the same values, a row a task.
+TEST(Batch, CombinesTheRowsOfAMultiTaskJob) {
+    QTemporaryDir dir;
+    const QByteArray input = "name,composite," + kHeader.mid(5) +
+                             "low shelf,shelves,us,1,good,25,35,10,10,10,30,0,0,1\n"
+                             "dish washer,,us,1,good,20,20,20,44,20,7,30,30,5\n"
+                             "high shelf,shelves,us,1,good,20,25,10,30,20,50,0,30,0.5\n"
+                             "a,mixed,us,1,good,20,20,20,44,20,7,30,30,5\n"
+                             "b,mixed,metric,1,good,20,20,20,44,20,7,30,30,5\n";
+    const Outcome run = Batch(dir, {QStringLiteral("-")}, input);
+    EXPECT_EQ(run.exit, 1) << run.err;
+    const std::string mixed = "composite \"mixed\": its rows' units differ (us on line 5, "
+                              "metric on line 6)";
+    EXPECT_NE(run.err.find("standard input:6: " + mixed), std::string::npos) << run.err;
+    const auto rows = Rows(run.out);
+    ASSERT_EQ(rows.size(), 5U);
+    ExpectTask(rows[0], "low shelf");
+    ExpectTask(rows[2], "high shelf");
+    ExpectResults(rows[1], "dish washer");
+    for (const std::string& column : kTaskColumns)
+        EXPECT_EQ(rows[1].at(column), "") << column;
+    for (const std::size_t i : {3U, 4U}) {
+        EXPECT_EQ(rows[i].at("error"), mixed);
+        EXPECT_EQ(rows[i].at("li_origin"), "");
+        EXPECT_EQ(rows[i].at("cli"), "");
+    }
+
+    lifting::MultiTaskFile file;
+    for (std::size_t t = 0; t < kShelfEntries.size(); ++t) {
+        lifting::Task& task = file.job.tasks.emplace_back();
+        task.name = QString::fromLatin1(t == 0 ? "low shelf" : "high shelf");
+        for (std::size_t e = 0; e < lifting::kEntryCount; ++e)
+            task[static_cast<lifting::Entry>(e)] = QString::fromLatin1(kShelfEntries[t][e]);
+    }
+    Write(dir, QStringLiteral("shelves.liftjob"), lifting::WriteMultiTaskFile(file));
+    const Outcome jobs = Batch(dir, {QStringLiteral("shelves.liftjob")});
+    EXPECT_EQ(jobs.exit, 0) << jobs.err;
+    const auto taskRows = Rows(jobs.out);
+    ASSERT_EQ(taskRows.size(), 2U);
+    for (const auto& row : taskRows)
+        ExpectTask(row, row.at("task_name"));
 }
 
 // The batch reads its entries from bytes and prints its results from the

@@ -1,0 +1,134 @@
+#include "batch/composite.h"
+
+#include "lifting/csv.h"
+#include "lifting/numbers.h"
+#include "lifting/options.h"
+
+#include <QStringList>
+
+#include <charconv>
+
+namespace batch {
+namespace {
+
+using lifting::CsvWriter;
+
+void WriteNumber(CsvWriter* out, lifting::FigureTexts* texts, const lifting::Figure& figure) {
+    out->Number(texts->Text(figure));
+}
+
+void WriteIndex(CsvWriter* out, lifting::FigureTexts* texts, std::optional<float> index) {
+    if (index)
+        WriteNumber(out, texts, lifting::IndexFigure(*index));
+    else
+        out->Number(lifting::kNoLiftingIndex);
+}
+
+// "its rows' units differ (us on line 2, metric on line 5)"
+template <typename Option>
+QString Difference(const char* what, qint64 firstLine, Option first, qint64 otherLine,
+                   Option other) {
+    return QStringLiteral("its rows' %1 differ (%2 on line %3, %4 on line %5)")
+        .arg(QLatin1String(what), lifting::KeyOf(first))
+        .arg(firstLine)
+        .arg(lifting::KeyOf(other))
+        .arg(otherLine);
+}
+
+} // namespace
+
+void WriteTaskColumns(CsvWriter* out, const lifting::MultiTaskResult& job, std::size_t task,
+                      lifting::FigureTexts* texts) {
+    const lifting::TaskResult& result = job.tasks[task];
+    const lifting::EndValues* end = result.values ? &result.values->Governing() : nullptr;
+    for (const TaskColumn& column : kTaskColumns) {
+        // The task's own values, ahead of the job's, only where its entries
+        // could be read.
+        if (column.value < TaskValue::Cli && end == nullptr) {
+            out->Field(QByteArrayView());
+            continue;
+        }
+        switch (column.value) {
+        case TaskValue::Firwl:
+            WriteNumber(out, texts, lifting::RwlFigure(end->firwl));
+            break;
+        case TaskValue::Strwl:
+            WriteNumber(out, texts, lifting::RwlFigure(end->strwl));
+            break;
+        case TaskValue::Fili:
+            WriteIndex(out, texts, end->fili);
+            break;
+        case TaskValue::Stli:
+            WriteIndex(out, texts, end->stli);
+            break;
+        case TaskValue::GoverningEnd:
+            out->Field(result.HasIndices()
+                           ? QByteArrayView(lifting::NameOf(result.values->governing))
+                           : QByteArrayView());
+            break;
+        case TaskValue::Rank: {
+            std::array<char, 4> digits{};
+            char* const first = digits.data();
+            const char* last =
+                result.rank ? std::to_chars(first, first + digits.size(), *result.rank).ptr : first;
+            out->Number({first, static_cast<std::size_t>(last - first)});
+            break;
+        }
+        case TaskValue::Cli:
+            if (job.cli)
+                WriteNumber(out, texts, lifting::CompositeFigure(*job.cli));
+            else
+                out->Number(lifting::kNoLiftingIndex);
+            break;
+        case TaskValue::WhyNoCli:
+            out->Field(QStringView(job.problem));
+            break;
+        }
+    }
+}
+
+CompositeJobs::Place CompositeJobs::Add(QByteArrayView name, qint64 line,
+                                        const std::optional<JobOptions>& options,
+                                        lifting::TaskResult task) {
+    key_.assign(name.data(), static_cast<std::size_t>(name.size()));
+    auto [at, made] = byName_.try_emplace(key_, jobs_.size());
+    if (made)
+        jobs_.push_back({name.toByteArray(), {}, {}, {}, {}, {}, {}});
+    Job& job = jobs_[at->second];
+    if (options) {
+        const Seen seen{line, *options};
+        if (!job.first)
+            job.first = seen;
+        if (!job.otherUnits && options->units != job.first->options.units)
+            job.otherUnits = seen;
+        if (!job.otherDuration && options->duration != job.first->options.duration)
+            job.otherDuration = seen;
+    }
+    job.tasks.push_back(std::move(task));
+    return {at->second, job.tasks.size() - 1};
+}
+
+void CompositeJobs::Finish() {
+    for (Job& job : jobs_) {
+        QStringList differences;
+        if (job.otherUnits)
+            differences << Difference("units", job.first->line, job.first->options.units,
+                                      job.otherUnits->line, job.otherUnits->options.units);
+        if (job.otherDuration)
+            differences << Difference("durations", job.first->line, job.first->options.duration,
+                                      job.otherDuration->line, job.otherDuration->options.duration);
+        if (!differences.isEmpty()) {
+            job.disagreement =
+                QStringLiteral("composite \"%1\": %2")
+                    .arg(QString::fromUtf8(job.name), differences.join(QStringLiteral("; ")));
+            continue;
+        }
+        // A job none of whose rows could be read has no steps, so no
+        // duration is used.
+        job.result =
+            lifting::Combine(std::move(job.tasks), job.first ? job.first->options.duration
+                                                             : lifting::Duration::UpToOneHour);
+    }
+}
+
+} // namespace batch
