@@ -3,6 +3,7 @@
 #include "app/cell_words.h"
 #include "app/details_dialog.h"
 #include "app/multitask_window.h"
+#include "app/redesign_window.h"
 #include "app/report_output.h"
 #include "widgets/display_cell.h"
 #include "worksheet/form1.h"
@@ -83,6 +84,8 @@ JobWindow::JobWindow()
     menu_->addAction(AddAction(QStringLiteral("&Multi-Task Job..."),
                                QKeySequence(QStringLiteral("Ctrl+M")),
                                [](JobWindow& w) { w.MultiTask().show(); }));
+    menu_->addAction(AddAction(QStringLiteral("&Redesign..."),
+                               QKeySequence(QStringLiteral("Ctrl+R")), ShowRedesign));
     SetPath({});
     form_->setAcceptDrops(true);
     form_->installEventFilter(this);
