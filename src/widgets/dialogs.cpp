@@ -137,12 +137,15 @@ void MsgBox(QWidget* parent, const QString& message, const QString& title) {
 }
 
 void KeepDialogTitlesWhole() {
-    static TitleRoom* const room = [] {
-        auto* filter = new TitleRoom;
-        QCoreApplication::instance()->installEventFilter(filter);
-        return filter;
-    }();
-    (void)room;
+    // Owned by the application, so it goes with it; one per application.
+    static constexpr auto kName = "widgets-title-room";
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app->findChild<QObject*>(QLatin1StringView(kName), Qt::FindDirectChildrenOnly) != nullptr)
+        return;
+    auto* filter = new TitleRoom;
+    filter->setObjectName(QLatin1StringView(kName));
+    filter->setParent(app);
+    app->installEventFilter(filter);
 }
 
 } // namespace widgets
