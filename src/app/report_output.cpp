@@ -73,8 +73,8 @@ QString TitleOf(const ReportInput& input) {
 } // namespace
 
 ReportPages PagesOf(const ReportInput& input) {
-    return {TitleOf(input), input.fileName, 1,
-            [input](QPainter& painter, int) { PaintReport(painter, input); }};
+    return {TitleOf(input), input.fileName, ReportPageCount(input),
+            [input](QPainter& painter, int page) { PaintReport(painter, input, page); }};
 }
 
 bool WritePdf(const ReportPages& pages, const QString& path, QString* error) {

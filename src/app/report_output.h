@@ -20,7 +20,7 @@ struct ReportPages {
     int count = 1;
     std::function<void(QPainter& painter, int page)> paint;
 };
-// The one page of a job.
+// The pages of a job.
 ReportPages PagesOf(const ReportInput& input);
 // As WriteReportPdf, ExportPdf and PrintReport below, for pages of any kind.
 bool WritePdf(const ReportPages& pages, const QString& path, QString* error);

@@ -2,8 +2,10 @@
 
 #include "app/cell_words.h"
 #include "lifting/bands.h"
+#include "lifting/multitask.h"
 #include "lifting/no_index.h"
 #include "lifting/numbers.h"
+#include "lifting/redesign.h"
 #include "lifting/rules.h"
 #include "window/fonts.h"
 #include "worksheet/form1.h"
@@ -358,6 +360,145 @@ void DrawFooter(QPainter& painter, const QRectF& area, const ReportInput& input)
                    Qt::AlignRight);
 }
 
+// The columns of what to change first, by width in points; the last takes
+// the rest of the line.
+struct GuidanceColumn {
+    const char* label;
+    double width;
+};
+constexpr std::array kGuidanceColumns{
+    GuidanceColumn{"Multiplier", 56},
+    GuidanceColumn{"From", 74},
+    GuidanceColumn{"Index at 1.00", 62},
+    GuidanceColumn{"1.00 takes", 112},
+    GuidanceColumn{"This change alone: index", 176},
+    GuidanceColumn{"What to do", 0},
+};
+
+// What to change first at one end: its index, the heaviest object and the
+// highest frequency for an index of 1.0, then its multipliers smallest first;
+// returns the height used.
+double DrawGuidance(QPainter& painter, const QRectF& area, const char* name,
+                    const lifting::EndAdvice& end, const UnitNames& names) {
+    double y = area.top();
+    const lifting::Band& band = lifting::BandOf(end.index);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ColorOf(band));
+    painter.drawEllipse(QPointF(area.left() + 4, y + 7), 3.5, 3.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(kInk);
+    painter.setFont(ReportFont(10, true));
+    DrawReportLine(
+        painter, QRectF(area.left() + 12, y, area.width() - 12, 14),
+        QStringLiteral("%1: lifting index %2, %3")
+            .arg(QLatin1String(name), lifting::IndexText(end.index), QLatin1String(band.name)));
+    y += 16;
+    painter.setFont(ReportFont(9));
+    if (!end.index) {
+        return y - area.top() +
+               DrawWrapped(painter, QPointF(area.left() + 12, y), area.width() - 12,
+                           QStringLiteral("No figures can be given: %1.").arg(end.whyNoIndex), 3);
+    }
+    DrawReportLine(
+        painter, QRectF(area.left() + 12, y, area.width() - 12, 12),
+        QStringLiteral("Heaviest object for an index of 1.0: %1 %2  ·  Highest frequency of the FM "
+                       "table for an index of at most 1.0: %3")
+            .arg(lifting::RwlText(end.heaviest), QLatin1String(names.mass),
+                 end.highestFrequency
+                     ? lifting::Format(*end.highestFrequency) + QStringLiteral(" lifts/min")
+                     : QStringLiteral("none")));
+    y += 16;
+    std::array<double, kGuidanceColumns.size()> x{};
+    x[0] = area.left() + 12;
+    for (std::size_t c = 1; c < x.size(); ++c)
+        x[c] = x[c - 1] + kGuidanceColumns[c - 1].width;
+    const double lastWidth = area.right() - x.back();
+    painter.setFont(ReportFont(8, true));
+    for (std::size_t c = 0; c < x.size(); ++c)
+        DrawReportLine(
+            painter,
+            QRectF(x[c], y, c + 1 < x.size() ? kGuidanceColumns[c].width - 4 : lastWidth, 11),
+            QLatin1String(kGuidanceColumns[c].label));
+    y += 12;
+    Rule(painter, x[0], area.right(), y);
+    painter.setFont(ReportFont(8));
+    for (const lifting::FactorAdvice& f : end.factors) {
+        const std::array<QString, kGuidanceColumns.size() - 1> texts{
+            lifting::NameOf(f.factor) + QLatin1Char(' ') + lifting::MultiplierText(f.multiplier),
+            f.source,
+            lifting::IndexText(f.indexIfIdeal),
+            f.ideal,
+            f.change ? QStringLiteral("%1: %2").arg(f.changeWords,
+                                                    lifting::IndexText(f.indexAfterChange))
+                     : QStringLiteral("at its best already"),
+        };
+        for (std::size_t c = 0; c < texts.size(); ++c)
+            DrawReportLine(painter, QRectF(x[c], y + 1, kGuidanceColumns[c].width - 4, 10),
+                           texts[c]);
+        const QString todo =
+            f.change ? f.advice + (f.shares.isEmpty() ? QString() : QLatin1Char(' ') + f.shares)
+                     : QString();
+        y += std::max(12.0, DrawWrapped(painter, QPointF(x.back(), y + 1), lastWidth, todo, 3) + 2);
+    }
+    Rule(painter, x[0], area.right(), y);
+    return y - area.top();
+}
+
+// The second page: what to change first at each end.
+void DrawRedesignPage(QPainter& painter, const QRectF& page, const ReportInput& input,
+                      const std::array<lifting::EndAdvice, 2>& advice) {
+    DrawFooter(painter,
+               QRectF(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight),
+               input);
+    double y = page.top();
+    painter.setPen(kMuted);
+    painter.setFont(ReportFont(8));
+    DrawReportLine(painter, QRectF(page.left(), y, page.width(), 10),
+                   input.job.details.title.isEmpty() ? QStringLiteral("Untitled job")
+                                                     : input.job.details.title);
+    y += 14;
+    painter.setPen(kInk);
+    painter.setFont(ReportFont(16, true));
+    DrawReportLine(painter, QRectF(page.left(), y, page.width(), 20),
+                   QStringLiteral("What to change first"));
+    y += 24;
+    painter.setFont(ReportFont(9));
+    y += DrawWrapped(painter, QPointF(page.left(), y), page.width(),
+                     QStringLiteral("The RWL is a product of its multipliers, so bringing one "
+                                    "multiplier alone to 1.00 multiplies the index by it. This "
+                                    "change alone: the index once that one entry is changed, "
+                                    "worked out as the sheet does, with every multiplier the "
+                                    "entry feeds."),
+                     2) +
+         kGap;
+    const UnitNames names = NamesOf(input.job.job.units);
+    for (std::size_t e = 0; e < advice.size(); ++e) {
+        y += DrawGuidance(painter, QRectF(page.left(), y, page.width(), page.bottom() - y),
+                          e == 0 ? "Origin" : "Destination", advice[e], names) +
+             kGap * 1.5;
+    }
+}
+
+// Runs the page's painting in points over the device's whole area.
+template <typename Paint> void InPoints(QPainter& painter, Paint paint) {
+    painter.save();
+    const QPaintDevice& device = *painter.device();
+    const double scale = device.logicalDpiX() / 72.0;
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(QRectF(0, 0, device.width() / scale, device.height() / scale));
+    painter.restore();
+}
+
+// The guidance of the job as the sheet enters it; none where it is not
+// calculated.
+std::optional<std::array<lifting::EndAdvice, 2>> GuidanceOf(const ReportInput& input) {
+    lifting::SheetEngine sheet;
+    std::vector<lifting::RefusedEntry> refused;
+    sheet.EnterJob(lifting::EnterableJob(input.job.job, &refused), input.job.calculated);
+    return lifting::Redesign(sheet);
+}
+
 } // namespace
 
 QFont ReportFont(int points, bool bold) {
@@ -379,18 +520,14 @@ void DrawReportLine(QPainter& painter, const QRectF& rect, const QString& text,
                      metrics.elidedText(line, Qt::ElideRight, rect.width()));
 }
 
-void PaintReport(QPainter& painter, const ReportInput& input) {
+namespace {
+
+// The first page: the details, the sheet, its table and what its indices mean.
+void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& input) {
     Form1 sheet;
     std::vector<lifting::RefusedEntry> refused;
     sheet.EnterJob(lifting::EnterableJob(input.job.job, &refused), input.job.calculated);
     const lifting::Shown cells = sheet.ShownCells();
-
-    painter.save();
-    const QPaintDevice& device = *painter.device();
-    const double scale = device.logicalDpiX() / 72.0;
-    painter.scale(scale, scale);
-    const QRectF page(0, 0, device.width() / scale, device.height() / scale);
-    painter.setRenderHint(QPainter::Antialiasing);
 
     DrawHeader(painter, QRectF(page.left(), page.top(), page.width(), kHeaderHeight), input,
                sheet.windowTitle());
@@ -449,7 +586,21 @@ void PaintReport(QPainter& painter, const ReportInput& input) {
     };
     const double tableHeight = (kRows.size() + 1) * kRowHeight;
     DrawMeaning(painter, right.adjusted(0, tableHeight + kGap * 1.5, 0, 0), ends);
-    painter.restore();
+}
+
+} // namespace
+
+int ReportPageCount(const ReportInput& input) {
+    return GuidanceOf(input) ? 2 : 1;
+}
+
+void PaintReport(QPainter& painter, const ReportInput& input, int page) {
+    InPoints(painter, [&](const QRectF& area) {
+        if (page == 0)
+            PaintSheetPage(painter, area, input);
+        else if (const auto advice = GuidanceOf(input))
+            DrawRedesignPage(painter, area, input, *advice);
+    });
 }
 
 } // namespace app

@@ -104,6 +104,17 @@ TEST(Report, DishWasherJobWrittenHeadlessHoldsTheSheetTheResultsAndTheirMeaning)
     ExpectLine(text, QStringLiteral(R"(= +20 +/ *13\.3 += +1\.5)"));
     ExpectLine(text, QStringLiteral(R"(Origin +1\.4: increased risk for some workers)"));
     ExpectLine(text, QStringLiteral(R"(Destination +1\.5: increased risk for some workers)"));
+    // What to change first, on its own page: HM 0.50 costs most at both ends,
+    // and alone at 1.00 halves the index (1.39 x 0.50, 1.51 x 0.50); the RWL
+    // is the heaviest object, and even FM 1.00 leaves the index over 1.0.
+    ExpectLine(text, QStringLiteral("What to change first"));
+    ExpectLine(text, QStringLiteral(R"(Origin: lifting index 1\.39, increased risk)"));
+    ExpectLine(text, QStringLiteral(R"(HM 0\.50 +H 20 in +0\.70 +H at most 10 in +H at the origin )"
+                                    R"(20 → 10 in: 0\.70 +Bring the load closer)"));
+    ExpectLine(text, QStringLiteral(R"(HM 0\.50 +H 20 in +0\.75 +H at most 10 in)"));
+    ExpectLine(text, QStringLiteral(R"(Heaviest object for an index of 1\.0: 14\.3 lb .* at most )"
+                                    R"(1\.0: none\n)"));
+    ExpectLine(text, QStringLiteral(R"(Heaviest object for an index of 1\.0: 13\.3 lb)"));
     // Vectors only: no control of the sheet went onto the page as an image.
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
