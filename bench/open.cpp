@@ -2,6 +2,7 @@
 
 #include "app/job_window.h"
 #include "lifting/job_file.h"
+#include "lifting/redesign.h"
 #include "sheet.h"
 #include "worksheet/form1.h"
 
@@ -62,10 +63,20 @@ void OpenJob(benchmark::State& state) {
     }
 }
 
+// The guidance of the calculated sheet: every factor at both ends, each
+// change entered into a sheet of its own.
+void Redesign(benchmark::State& state) {
+    lifting::SheetEngine sheet;
+    sheet.EnterJob(DishJob().job, true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lifting::Redesign(sheet));
+}
+
 } // namespace
 
 void RegisterOpen() {
     benchmark::RegisterBenchmark("Open/job", OpenJob)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Redesign/guidance", Redesign)->Unit(benchmark::kMicrosecond);
 }
 
 } // namespace bench

@@ -16,6 +16,7 @@ constexpr double kStartUpRatio = 2.5;
 constexpr double kMemoryRatio = 1.1;
 constexpr double kHandlerMs = 1.0;
 constexpr double kOpenMs = 5.0;
+constexpr double kRedesignMs = 0.1;
 constexpr double kBatchRowsPerSecond = 200000;
 constexpr double kBatchFloorRatio = 2.0;
 
@@ -123,6 +124,11 @@ void SummaryReporter::Finalize() {
     if (const Figure* open = Find("Open/job")) {
         out << Printf("  %-40s %10.3f %10.3f   < %.0f ms CPU %s\n", "opening a job and painting it",
                       open->wallMs, open->cpuMs, kOpenMs, Verdict(open->cpuMs < kOpenMs));
+    }
+    if (const Figure* redesign = Find("Redesign/guidance")) {
+        out << Printf("  %-40s %10.3f %10.3f   < %.1f ms CPU %s\n", "redesign guidance",
+                      redesign->wallMs, redesign->cpuMs, kRedesignMs,
+                      Verdict(redesign->cpuMs < kRedesignMs));
     }
     PrintBatch();
     if (const Figure* fresh = Find("Process/worksheet")) {
