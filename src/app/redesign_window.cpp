@@ -128,7 +128,7 @@ void RedesignWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-bool RedesignWindow::Refresh() {
+void RedesignWindow::Refresh() {
     const Form1& sheet = job_.form();
     advice_ = lifting::Redesign(sheet);
     stale_->setText(WhyNoGuidance(sheet));
@@ -136,12 +136,11 @@ bool RedesignWindow::Refresh() {
     tabs_->setEnabled(advice_.has_value());
     if (!advice_) {
         try_->setEnabled(false);
-        return false;
+        return;
     }
     for (std::size_t end = 0; end < 2; ++end)
         ShowEnd(pages_[end], (*advice_)[end]);
     ShowFactor(tabs_->currentIndex());
-    return true;
 }
 
 void RedesignWindow::ShowEnd(Page& page, const lifting::EndAdvice& end) {

@@ -31,8 +31,9 @@ class RedesignWindow : public QDialog {
   public:
     explicit RedesignWindow(JobWindow& job);
 
-    // Reads the sheet again; false where it is not calculated as entered.
-    bool Refresh();
+    // Reads the sheet again; where it is not calculated as entered, says so
+    // instead.
+    void Refresh();
     // Opens the change of the factor chosen on the end shown.
     void TryChange();
 

@@ -83,7 +83,6 @@ FactorAdvice AdviceOn(Factor factor, const EndSheet& end) {
     a.multiplier = end.multipliers[i];
     a.indexIfIdeal = end.IndexWith(i, 1.0f);
     a.advice = QLatin1String(kAdvice[i]);
-    const QString v = QStringLiteral("V");
     switch (factor) {
     case Factor::Hm:
         a.source = QStringLiteral("H %1%2").arg(end.Typed(end.H()), unit);
@@ -94,7 +93,7 @@ FactorAdvice AdviceOn(Factor factor, const EndSheet& end) {
         a.source = QStringLiteral("V %1%2").arg(end.Typed(end.V()), unit);
         a.ideal = QStringLiteral("V at %1%2").arg(Number(u.knuckle), unit);
         a.shares = QStringLiteral("V also feeds DM, FM and CM.");
-        Change(a, end, end.V(), v + end.At(), u.knuckle, unit);
+        Change(a, end, end.V(), QStringLiteral("V") + end.At(), u.knuckle, unit);
         break;
     case Factor::Dm: {
         a.source = QStringLiteral("D %1%2").arg(end.sheet.Text(Cell::Distance), unit);
@@ -178,7 +177,6 @@ EndAdvice AdviceAt(const SheetEngine& sheet, const Job& job, bool origin) {
                        Val(origin ? sheet.MyvalueLavg : sheet.MyvalueLmax),
                        Multipliers(sheet, origin)};
     EndAdvice advice;
-    advice.origin = origin;
     advice.heaviest = origin ? sheet.rwlORIGIN : sheet.rwlDESTIN;
     advice.index = LiftingIndex(end.weight, advice.heaviest);
     if (!advice.index) {

@@ -42,7 +42,6 @@ struct FactorAdvice {
 };
 
 struct EndAdvice {
-    bool origin = true;
     // None where the RWL is 0; whyNoIndex then says why, and nothing else is
     // worked out.
     std::optional<float> index;
