@@ -154,6 +154,15 @@ void JobWindow::SetPath(const QString& path) {
         QStringLiteral("[*]"));
 }
 
+void JobWindow::StartWhatIf(const lifting::JobDetails& of, const lifting::Job& job,
+                            const QString& change) {
+    form_->EnterJob(job, true);
+    details_ = of;
+    const QString whatIf = QStringLiteral("what-if: ") + change;
+    details_.title = of.title.isEmpty() ? whatIf : of.title + QStringLiteral(" (") + whatIf + ')';
+    ShowModified();
+}
+
 void JobWindow::EditDetails() {
     if (const auto edited = app::EditDetails(form_.get(), details_))
         details_ = *edited;

@@ -47,6 +47,11 @@ class JobWindow : public QObject {
     // The "Multi-Task Job" window beside the sheet, made when first needed.
     MultiTaskWindow& MultiTask();
 
+    // Starts this window's job as an unsaved copy of another's, one change
+    // made: its details name the change, so that closing asks before the
+    // what-if is lost.
+    void StartWhatIf(const lifting::JobDetails& of, const lifting::Job& job, const QString& change);
+
     // What the actions do.
     void EditDetails();
     void NewJob();

@@ -217,7 +217,7 @@ void RedesignWindow::TryChange() {
     // file stay as they are.
     auto* copy = new JobWindow;
     copy->setParent(&job_);
-    copy->form().EnterJob(*f->change, true);
+    copy->StartWhatIf(job_.details(), *f->change, f->changeWords);
     copy->form().move(job_.form().pos() + QPoint(32, 32));
     copy->form().show();
 }

@@ -68,6 +68,16 @@ TEST(RedesignWindow, TryingTheCostliestFactorOpensACopyAndLeavesTheSheet) {
     EXPECT_EQ(copy->Text(Cell::LiOrigin), QStringLiteral("0.7"));
     EXPECT_EQ(copy->Text(Cell::RwlOrigin), QStringLiteral("28.7"));
     EXPECT_TRUE(copy->isWindowModified());
+    // The copy is named for its change, so closing it asks before it is lost.
+    const auto* copyJob = sheet.findChild<app::JobWindow*>();
+    ASSERT_NE(copyJob, nullptr);
+    EXPECT_TRUE(copyJob->details().title.startsWith(QStringLiteral("what-if: H at the origin")))
+        << copyJob->details().title.toStdString();
+    {
+        const auto ask = harness::Responder::CloseMessageBox();
+        EXPECT_FALSE(copy->close());
+        EXPECT_TRUE(ask->seen().shown);
+    }
     EXPECT_EQ(sheet.form().EnteredJob(), job);
     EXPECT_EQ(sheet.form().Text(Cell::LiOrigin), QStringLiteral("1.4"));
 }
