@@ -22,11 +22,16 @@ Command ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("report"),
         QStringLiteral("Write the report of a job file as a PDF page (with -o); no window is "
                        "opened."));
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("Write a job before a change and after it side by side as a PDF page: "
+                       "two job files, before then after, of the same kind (with -o); no "
+                       "window is opened."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Where --batch or --report writes (--batch: "
-                                                   "standard output without it)."),
+                                    QStringLiteral("Where --batch, --report or --compare writes "
+                                                   "(--batch: standard output without it)."),
                                     QStringLiteral("file"));
-    parser.addOptions({help, version, batch, report, output});
+    parser.addOptions({help, version, batch, report, compare, output});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("A job file (.liftjob) to open; with --batch, "
                                                 "the inputs; with --report, the job."),
@@ -55,8 +60,8 @@ Command ParseCommandLine(const QStringList& arguments) {
                                                      QCoreApplication::applicationVersion());
         return command;
     }
-    if (parser.isSet(batch) && parser.isSet(report))
-        return error(QStringLiteral("--batch and --report cannot be combined"));
+    if (int(parser.isSet(batch)) + int(parser.isSet(report)) + int(parser.isSet(compare)) > 1)
+        return error(QStringLiteral("--batch, --report and --compare cannot be combined"));
     if (parser.isSet(batch)) {
         if (command.files.isEmpty())
             return error(QStringLiteral("--batch needs an input: a CSV file, - or job files"));
@@ -69,8 +74,15 @@ Command ParseCommandLine(const QStringList& arguments) {
         command.kind = Command::Kind::Report;
         return command;
     }
+    if (parser.isSet(compare)) {
+        if (command.files.size() != 2 || command.output.isEmpty())
+            return error(QStringLiteral("--compare needs two job files, BEFORE then AFTER, and "
+                                        "-o OUT.pdf"));
+        command.kind = Command::Kind::Compare;
+        return command;
+    }
     if (!command.output.isEmpty())
-        return error(QStringLiteral("-o goes with --batch or --report"));
+        return error(QStringLiteral("-o goes with --batch, --report or --compare"));
     return command;
 }
 

@@ -11,6 +11,7 @@ struct Command {
         Window,  // open the worksheet, with the file opened when one is given
         Batch,   // evaluate files (CSV, "-" for standard input, or job files)
         Report,  // write the report of files.front() to output
+        Compare, // write the comparison of files[0] (before) and files[1] (after) to output
         Help,    // print text and end
         Version, // print text and end
         Error,   // print text on standard error and end with status 2

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/compare_report.h"
 #include "app/job_window.h"
 #include "app/report.h"
 #include "batch/batch.h"
@@ -147,6 +148,11 @@ int main(int argc, char* argv[]) {
         // environment names for windows.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return app::RunReportCommand(argc, argv, command.files.constFirst(), command.output);
+    case app::Command::Kind::Compare:
+        toolkitMessages = qInstallMessageHandler(QuietAboutTheSession);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return app::RunCompareCommand(argc, argv, command.files[0], command.files[1],
+                                      command.output);
     case app::Command::Kind::Window:
         break;
     }

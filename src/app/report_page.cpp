@@ -46,8 +46,8 @@ QString WithBreaks(QString text, QChar lineBreak) {
     return text.replace(kBreaks, lineBreak);
 }
 
-// The text wrapped into the width from top, at most maxLines lines (the last
-// one elided when it goes on); returns the height used.
+} // namespace
+
 double DrawWrapped(QPainter& painter, const QPointF& top, double width, const QString& text,
                    int maxLines) {
     const QString flowing = WithBreaks(text, QChar::LineSeparator);
@@ -80,79 +80,57 @@ double DrawWrapped(QPainter& painter, const QPointF& top, double width, const QS
     return y;
 }
 
-void Rule(QPainter& painter, double x1, double x2, double y, double width = 0.5) {
+void DrawRule(QPainter& painter, double x1, double x2, double y, double width) {
     painter.save();
     painter.setPen(QPen(kRule, width));
     painter.drawLine(QPointF(x1, y), QPointF(x2, y));
     painter.restore();
 }
 
-// What the units of the job are called on the page.
-struct UnitNames {
-    const char* system;
-    const char* length;
-    const char* mass;
-};
-
-UnitNames NamesOf(lifting::Units units) {
+UnitNames UnitNamesOf(lifting::Units units) {
     return units == lifting::Units::UsCustomary ? UnitNames{"U.S. customary", "in", "lb"}
                                                 : UnitNames{"Metric", "cm", "kg"};
 }
 
-// By lifting::Duration and lifting::Coupling.
-constexpr std::array kDurations{"up to 1 hour", "over 1, up to 2 hours", "over 2, up to 8 hours"};
-constexpr std::array kCouplings{"Good", "Fair", "Poor"};
+QString JobSummary(lifting::Units units, lifting::Duration duration,
+                   std::optional<lifting::Coupling> coupling) {
+    // By lifting::Duration and lifting::Coupling.
+    constexpr std::array kDurations{"up to 1 hour", "over 1, up to 2 hours",
+                                    "over 2, up to 8 hours"};
+    constexpr std::array kCouplings{"Good", "Fair", "Poor"};
+    const UnitNames names = UnitNamesOf(units);
+    QString summary = QStringLiteral("%1 (%2, %3)  ·  Work duration %4")
+                          .arg(QLatin1String(names.system), QLatin1String(names.length),
+                               QLatin1String(names.mass),
+                               QLatin1String(kDurations.at(static_cast<std::size_t>(duration))));
+    if (coupling)
+        summary += QStringLiteral("  ·  Coupling ") +
+                   QLatin1String(kCouplings.at(static_cast<std::size_t>(*coupling)));
+    return summary;
+}
 
-// The table: each row names two cells of the sheet (the same one twice where
-// both ends share it).
-enum class Unit { None, Length, Mass, Degrees, Rate };
-struct Row {
-    const char* label;
-    Unit unit;
-    Cell origin;
-    Cell destination;
-    bool opensGroup;
-    bool result;
-};
-constexpr std::array kRows{
-    Row{"Object weight L(AVG), L(Max)", Unit::Mass, Cell::LoadAvg, Cell::LoadMax, true, false},
-    Row{"Horizontal location H", Unit::Length, Cell::OriginH, Cell::DestinationH, false, false},
-    Row{"Vertical location V", Unit::Length, Cell::OriginV, Cell::DestinationV, false, false},
-    Row{"Vertical travel distance D", Unit::Length, Cell::Distance, Cell::Distance, false, false},
-    Row{"Asymmetric angle A", Unit::Degrees, Cell::OriginA, Cell::DestinationA, false, false},
-    Row{"Frequency F", Unit::Rate, Cell::Frequency, Cell::Frequency, false, false},
-    Row{"Horizontal multiplier HM", Unit::None, Cell::HmOrigin, Cell::HmDestination, true, false},
-    Row{"Vertical multiplier VM", Unit::None, Cell::VmOrigin, Cell::VmDestination, false, false},
-    Row{"Distance multiplier DM", Unit::None, Cell::DmOrigin, Cell::DmDestination, false, false},
-    Row{"Asymmetric multiplier AM", Unit::None, Cell::AmOrigin, Cell::AmDestination, false, false},
-    Row{"Frequency multiplier FM", Unit::None, Cell::FmOrigin, Cell::FmDestination, false, false},
-    Row{"Coupling multiplier CM", Unit::None, Cell::CmOrigin, Cell::CmDestination, false, false},
-    Row{"Load constant LC", Unit::Mass, Cell::LcOrigin, Cell::LcDestination, true, false},
-    Row{"Recommended weight limit RWL", Unit::Mass, Cell::RwlOrigin, Cell::RwlDestination, false,
-        true},
-    Row{"Lifting index LI", Unit::None, Cell::LiOrigin, Cell::LiDestination, false, true},
-};
-
-QString LabelOf(const Row& row, const UnitNames& names) {
+QString LabelOf(const ReportRow& row, const UnitNames& names) {
     QString label = QString::fromUtf8(row.label);
     switch (row.unit) {
-    case Unit::None:
+    case ReportRow::Unit::None:
         return label;
-    case Unit::Length:
+    case ReportRow::Unit::Length:
         return QStringLiteral("%1 (%2)").arg(label, QLatin1String(names.length));
-    case Unit::Mass:
+    case ReportRow::Unit::Mass:
         return QStringLiteral("%1 (%2)").arg(label, QLatin1String(names.mass));
-    case Unit::Degrees:
+    case ReportRow::Unit::Degrees:
         return label + QStringLiteral(" (°)");
-    case Unit::Rate:
+    case ReportRow::Unit::Rate:
         return label + QStringLiteral(" (lifts/min)");
     }
     return label;
 }
 
-QColor ColorOf(const lifting::Band& band) {
+QColor BandColor(const lifting::Band& band) {
     return {band.color.red, band.color.green, band.color.blue};
 }
+
+namespace {
 
 // One end of the lift as the replayed sheet holds it.
 struct End {
@@ -199,25 +177,23 @@ Reading Read(const End& end) {
     return {band, QStringLiteral("%1: %2.").arg(shown, QLatin1String(band.meaning))};
 }
 
-void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
-                const QString& sheetTitle) {
-    const lifting::JobDetails& details = input.job.details;
-    const lifting::Job& job = input.job.job;
-    const UnitNames names = NamesOf(job.units);
+} // namespace
+
+void DrawReportHeader(QPainter& painter, const QRectF& area, const lifting::JobDetails& details,
+                      const QString& left, const QString& right) {
     const double w = area.width();
     const double x = area.left();
     double y = area.top();
 
     painter.setPen(kMuted);
     painter.setFont(ReportFont(8));
-    const QString summary =
-        QStringLiteral("%1 (%2, %3)  ·  Work duration %4  ·  Coupling %5")
-            .arg(QLatin1String(names.system), QLatin1String(names.length),
-                 QLatin1String(names.mass),
-                 QLatin1String(kDurations.at(static_cast<std::size_t>(job.duration))),
-                 QLatin1String(kCouplings.at(static_cast<std::size_t>(job.coupling))));
-    DrawReportLine(painter, QRectF(x, y, w / 2, 10), sheetTitle);
-    DrawReportLine(painter, QRectF(x + w / 2, y, w / 2, 10), summary, Qt::AlignRight);
+    // The right-hand text takes what the left one leaves, so that a narrow
+    // head elides neither before it must.
+    const double leftWidth =
+        std::min(w / 2, QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(left));
+    DrawReportLine(painter, QRectF(x, y, leftWidth, 10), left);
+    DrawReportLine(painter, QRectF(x + leftWidth + 12, y, w - leftWidth - 12, 10), right,
+                   Qt::AlignRight);
     y += 14;
 
     painter.setFont(ReportFont(16, true));
@@ -247,7 +223,7 @@ void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
         painter.setFont(ReportFont(10));
         painter.setPen(kInk);
         DrawReportLine(painter, QRectF(box.left(), box.top() + 9, box.width(), 13), field.value);
-        Rule(painter, box.left(), box.right(), box.bottom());
+        DrawRule(painter, box.left(), box.right(), box.bottom());
     }
     y += 30;
 
@@ -257,8 +233,10 @@ void DrawHeader(QPainter& painter, const QRectF& area, const ReportInput& input,
     painter.setFont(ReportFont(9));
     painter.setPen(kInk);
     DrawWrapped(painter, QPointF(x, y + 9), w, details.notes, 2);
-    Rule(painter, x, x + w, area.bottom() - 2);
+    DrawRule(painter, x, x + w, area.bottom() - 2);
 }
+
+namespace {
 
 void DrawTable(QPainter& painter, const QRectF& area, const lifting::Shown& cells,
                const UnitNames& names) {
@@ -271,9 +249,9 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::Shown& cell
     DrawReportLine(painter, QRectF(valueX + kValueColumn, y, kValueColumn - 4, kRowHeight),
                    QStringLiteral("Destination"), Qt::AlignRight);
     y += kRowHeight;
-    for (const Row& row : kRows) {
+    for (const ReportRow& row : kReportRows) {
         if (row.opensGroup)
-            Rule(painter, area.left(), area.right(), y, 0.75);
+            DrawRule(painter, area.left(), area.right(), y, 0.75);
         painter.setFont(ReportFont(9, row.result));
         DrawReportLine(painter, QRectF(area.left(), y, valueX - area.left() - 4, kRowHeight),
                        LabelOf(row, names));
@@ -283,7 +261,7 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::Shown& cell
                        cells[row.destination], Qt::AlignRight);
         y += kRowHeight;
     }
-    Rule(painter, area.left(), area.right(), y, 0.75);
+    DrawRule(painter, area.left(), area.right(), y, 0.75);
 }
 
 // The bands, then what this job's two indices mean.
@@ -301,7 +279,7 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>
         DrawReportLine(painter, QRectF(area.left() + 72, y, area.width() - 72, 11),
                        QLatin1String(band.meaning));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ColorOf(band));
+        painter.setBrush(BandColor(band));
         painter.drawEllipse(QPointF(area.left() + 4, y + 5.5), 3, 3);
         y += 11;
     }
@@ -309,7 +287,7 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const std::array<End, 2>
     for (const End& end : ends) {
         const Reading reading = Read(end);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ColorOf(reading.band));
+        painter.setBrush(BandColor(reading.band));
         painter.drawEllipse(QPointF(area.left() + 4, y + 6), 3.5, 3.5);
         painter.setPen(kInk);
         painter.setFont(ReportFont(9, true));
@@ -339,16 +317,20 @@ void DrawSheet(QPainter& painter, Form1& sheet, const QRectF& area) {
     painter.drawRect(area);
 }
 
-void DrawFooter(QPainter& painter, const QRectF& area, const ReportInput& input) {
-    Rule(painter, area.left(), area.right(), area.top());
+} // namespace
+
+QString FileWords(const QString& fileName) {
+    return fileName.isEmpty() ? QStringLiteral("Not saved to a file")
+                              : QStringLiteral("File %1").arg(QFileInfo(fileName).fileName());
+}
+
+void DrawReportFooter(QPainter& painter, const QRectF& area, const QString& source) {
+    DrawRule(painter, area.left(), area.right(), area.top());
     painter.setFont(ReportFont(7));
     painter.setPen(kMuted);
     const double third = area.width() / 3;
     const QRectF line(area.left(), area.top() + 2, third, area.height() - 2);
-    DrawReportLine(painter, line,
-                   input.fileName.isEmpty()
-                       ? QStringLiteral("Not saved to a file")
-                       : QStringLiteral("File %1").arg(QFileInfo(input.fileName).fileName()));
+    DrawReportLine(painter, line, source);
     DrawReportLine(
         painter, line.translated(third, 0),
         QStringLiteral("Printed %1")
@@ -359,6 +341,8 @@ void DrawFooter(QPainter& painter, const QRectF& area, const ReportInput& input)
                                                QCoreApplication::applicationVersion()),
                    Qt::AlignRight);
 }
+
+namespace {
 
 // The columns of what to change first, by width in points; the last takes
 // the rest of the line.
@@ -383,7 +367,7 @@ double DrawGuidance(QPainter& painter, const QRectF& area, const char* name,
     double y = area.top();
     const lifting::Band& band = lifting::BandOf(end.index);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ColorOf(band));
+    painter.setBrush(BandColor(band));
     painter.drawEllipse(QPointF(area.left() + 4, y + 7), 3.5, 3.5);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(kInk);
@@ -420,7 +404,7 @@ double DrawGuidance(QPainter& painter, const QRectF& area, const char* name,
             QRectF(x[c], y, c + 1 < x.size() ? kGuidanceColumns[c].width - 4 : lastWidth, 11),
             QLatin1String(kGuidanceColumns[c].label));
     y += 12;
-    Rule(painter, x[0], area.right(), y);
+    DrawRule(painter, x[0], area.right(), y);
     painter.setFont(ReportFont(8));
     for (const lifting::FactorAdvice& f : end.factors) {
         const std::array<QString, kGuidanceColumns.size() - 1> texts{
@@ -440,16 +424,16 @@ double DrawGuidance(QPainter& painter, const QRectF& area, const char* name,
                      : QString();
         y += std::max(12.0, DrawWrapped(painter, QPointF(x.back(), y + 1), lastWidth, todo, 3) + 2);
     }
-    Rule(painter, x[0], area.right(), y);
+    DrawRule(painter, x[0], area.right(), y);
     return y - area.top();
 }
 
 // The second page: what to change first at each end.
 void DrawRedesignPage(QPainter& painter, const QRectF& page, const ReportInput& input,
                       const std::array<lifting::EndAdvice, 2>& advice) {
-    DrawFooter(painter,
-               QRectF(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight),
-               input);
+    DrawReportFooter(
+        painter, QRectF(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight),
+        FileWords(input.fileName));
     double y = page.top();
     painter.setPen(kMuted);
     painter.setFont(ReportFont(8));
@@ -471,7 +455,7 @@ void DrawRedesignPage(QPainter& painter, const QRectF& page, const ReportInput& 
                                     "entry feeds."),
                      2) +
          kGap;
-    const UnitNames names = NamesOf(input.job.job.units);
+    const UnitNames names = UnitNamesOf(input.job.job.units);
     for (std::size_t e = 0; e < advice.size(); ++e) {
         y += DrawGuidance(painter, QRectF(page.left(), y, page.width(), page.bottom() - y),
                           e == 0 ? "Origin" : "Destination", advice[e], names) +
@@ -529,10 +513,12 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
     sheet.EnterJob(lifting::EnterableJob(input.job.job, &refused), input.job.calculated);
     const lifting::Shown cells = sheet.ShownCells();
 
-    DrawHeader(painter, QRectF(page.left(), page.top(), page.width(), kHeaderHeight), input,
-               sheet.windowTitle());
+    DrawReportHeader(
+        painter, QRectF(page.left(), page.top(), page.width(), kHeaderHeight), input.job.details,
+        sheet.windowTitle(),
+        JobSummary(input.job.job.units, input.job.job.duration, input.job.job.coupling));
     const QRectF footer(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight);
-    DrawFooter(painter, footer, input);
+    DrawReportFooter(painter, footer, FileWords(input.fileName));
 
     // Notes over the footer: entries the sheet left unmade, else the cells
     // that show otherwise than the file kept (which the unmade entries would
@@ -568,7 +554,7 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
 
     const QRectF right(page.left() + sheetWidth + kGap * 1.5, top,
                        page.width() - sheetWidth - kGap * 1.5, bottom - top);
-    const UnitNames names = NamesOf(input.job.job.units);
+    const UnitNames names = UnitNamesOf(input.job.job.units);
     DrawTable(painter, right, cells, names);
     const std::array<End, 2> ends{
         End{"Origin",
@@ -584,7 +570,7 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
             {sheet.hmVARd2, sheet.vmVARd2, sheet.dmvar, sheet.amVARd2, sheet.fMvardd, sheet.cmvard},
             lifting::WhyNoIndex(sheet, false)},
     };
-    const double tableHeight = (kRows.size() + 1) * kRowHeight;
+    const double tableHeight = (kReportRows.size() + 1) * kRowHeight;
     DrawMeaning(painter, right.adjusted(0, tableHeight + kGap * 1.5, 0, 0), ends);
 }
 

@@ -3,6 +3,7 @@
 // --report command's exit statuses.
 #include "app/report_output.h"
 #include "lifting/job_file.h"
+#include "lifting/multitask_file.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -58,22 +59,31 @@ QString PdfText(const QString& pdf) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The --report command run as a user would, with no window system at all.
+// A headless command (--report, --compare) run as a user would, with no
+// window system at all.
 struct Outcome {
     int status;
     QString errors;
 };
-Outcome Report(const QStringList& arguments) {
+Outcome RunProgram(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(LIFTING_WORKSHEET),
-                  QStringList{QStringLiteral("--report")} + arguments);
+    process.start(QStringLiteral(LIFTING_WORKSHEET), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+Outcome Report(const QStringList& arguments) {
+    return RunProgram(QStringList{QStringLiteral("--report")} + arguments);
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 void ExpectLine(const QString& text, const QString& pattern) {
@@ -246,6 +256,59 @@ TEST(Report, CommandFailsWithTheStatusAndTheFileThatWentWrong) {
         EXPECT_TRUE(run.errors.contains(QStringLiteral("lifting-worksheet: %1: ").arg(c.named)))
             << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(c.output));
+    }
+}
+
+// The dish-washer job against the same job with H 20 -> 10 at both ends: HM
+// 0.50 -> 1.00 doubles each RWL (14.34 -> 28.68 lb, 13.26 -> 26.51 lb) and
+// halves each index (20/28.68 = 0.70, 20/26.51 = 0.75). A single-task job is
+// not compared with a multi-task one, and a file that cannot be read is named.
+TEST(Compare, DishWasherBeforeAndAfterWrittenHeadless) {
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("before.liftjob"));
+    const QString after = dir.filePath(QStringLiteral("after.liftjob"));
+    const QString tasks = dir.filePath(QStringLiteral("tasks.liftjob"));
+    const QString pdf = dir.filePath(QStringLiteral("compare.pdf"));
+    lifting::JobFile job = DishWasherJob();
+    WriteFile(before, lifting::WriteJobFile(job));
+    job.job[Entry::OriginH] = job.job[Entry::DestinationH] = QStringLiteral("10");
+    WriteFile(after, lifting::WriteJobFile(job));
+    lifting::MultiTaskFile multiTask;
+    multiTask.job.tasks.resize(2);
+    WriteFile(tasks, lifting::WriteMultiTaskFile(multiTask));
+
+    const Outcome run =
+        RunProgram({QStringLiteral("--compare"), before, after, QStringLiteral("-o"), pdf});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.isEmpty()) << run.errors.toStdString();
+    const QString text = PdfText(pdf);
+    ExpectLine(text,
+               QStringLiteral(R"(Recommended weight limit RWL \(lb\) +14\.3 +28\.7 +\+100\.0% )"
+                              R"(+13\.3 +26\.5 +\+100\.0%\n)"));
+    ExpectLine(text,
+               QStringLiteral(R"(Lifting index LI +1\.4 +0\.7 +-50\.0% +1\.5 +0\.8 +-50\.0%\n)"));
+    ExpectLine(text, QStringLiteral(R"(Horizontal multiplier HM +0\.50 +1\.00 +0\.50 +1\.00\b)"));
+    // Each end's band after: at most 1.0.
+    ExpectLine(text, QStringLiteral(R"(0\.7: nominal risk for most healthy workers)"));
+    ExpectLine(text, QStringLiteral(R"(0\.8: nominal risk for most healthy workers)"));
+
+    const QString missing = dir.filePath(QStringLiteral("missing.liftjob"));
+    const struct {
+        QString before;
+        QString after;
+        QString named;
+    } kRefused[] = {
+        {before, tasks, QStringLiteral("%1 and %2: one is a single-task job").arg(before, tasks)},
+        {missing, after, missing + u':'},
+        {before, missing, missing + u':'},
+    };
+    for (const auto& c : kRefused) {
+        const QString out = dir.filePath(QStringLiteral("refused.pdf"));
+        const Outcome refused =
+            RunProgram({QStringLiteral("--compare"), c.before, c.after, QStringLiteral("-o"), out});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_TRUE(refused.errors.contains(c.named)) << refused.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
     }
 }
 
