@@ -6,8 +6,11 @@
 #include "lifting/compare.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 
 #include <algorithm>
@@ -73,19 +76,16 @@ QString UnitsNote(bool converted, lifting::Units units) {
              QLatin1String(to.length), QLatin1String(to.mass));
 }
 
-// The two jobs' heads, side by side.
+// The two jobs' heads, side by side; their files are named in the footer.
 void DrawHeads(QPainter& painter, const QRectF& area,
                const std::array<const lifting::JobDetails*, 2>& details,
-               const std::array<QString, 2>& files, const std::array<QString, 2>& summaries,
-               const QString& page = {}) {
+               const std::array<QString, 2>& summaries, const QString& page = {}) {
     const double half = (area.width() - kGap) / 2;
     for (std::size_t side = 0; side < 2; ++side) {
         DrawReportHeader(
             painter, QRectF(area.left() + side * (half + kGap), area.top(), half, kHeaderHeight),
             *details[side],
-            QStringLiteral("%1  ·  %2%3")
-                .arg(QString::fromLatin1(kSides[side]).toUpper(), FileWords(files[side]),
-                     side == 1 ? page : QString()),
+            QString::fromLatin1(kSides[side]).toUpper() + (side == 1 ? page : QString()),
             summaries[side]);
     }
 }
@@ -190,15 +190,13 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::JobComparis
 }
 
 void PaintJobComparison(QPainter& painter, const QRectF& page,
-                        const lifting::JobComparison& comparison,
-                        const std::array<QString, 2>& files) {
+                        const lifting::JobComparison& comparison) {
     std::array<QString, 2> summaries;
     for (std::size_t side = 0; side < 2; ++side) {
         const lifting::Job& job = comparison.jobs[side].job;
         summaries[side] = JobSummary(job.units, job.duration, job.coupling);
     }
-    DrawHeads(painter, page, {&comparison.jobs[0].details, &comparison.jobs[1].details}, files,
-              summaries);
+    DrawHeads(painter, page, {&comparison.jobs[0].details, &comparison.jobs[1].details}, summaries);
     const double top = page.top() + kHeaderHeight + kGap;
     const QRectF table(page.left(), top, kLabelColumn + 6 * kValueColumn + kGap,
                        (kReportRows.size() + 2) * kRowHeight);
@@ -219,8 +217,7 @@ void PaintJobComparison(QPainter& painter, const QRectF& page,
             notes << QStringLiteral("%1: left unmade, as they are not numbers of 0 or more: %2.")
                          .arg(which, RefusedWords(job.refused).join(QStringLiteral(", ")));
         if (job.savedUncalculated)
-            notes
-                << QStringLiteral("%1: saved before CALCULATE; compared as calculated.").arg(which);
+            notes << QStringLiteral("%1: not calculated; compared as calculated.").arg(which);
     }
     DrawNotes(painter, QRectF(page.left(), notesTop, table.width(), 0), notes, kWarning);
 
@@ -251,15 +248,15 @@ struct TaskColumn {
 };
 
 void PaintMultiTaskComparison(QPainter& painter, const QRectF& page,
-                              const lifting::MultiTaskComparison& comparison,
-                              const std::array<QString, 2>& files, int pageNumber, int pages) {
+                              const lifting::MultiTaskComparison& comparison, int pageNumber,
+                              int pages) {
     std::array<QString, 2> summaries;
     for (std::size_t side = 0; side < 2; ++side) {
         summaries[side] =
             JobSummary(comparison.entered[side], comparison.jobs[side].duration, std::nullopt) +
             QStringLiteral("  ·  %1 tasks").arg(comparison.jobs[side].tasks.size());
     }
-    DrawHeads(painter, page, {&comparison.details[0], &comparison.details[1]}, files, summaries,
+    DrawHeads(painter, page, {&comparison.details[0], &comparison.details[1]}, summaries,
               pages > 1 ? QStringLiteral("  ·  page %1 of %2").arg(pageNumber + 1).arg(pages)
                         : QString());
 
@@ -425,34 +422,68 @@ std::optional<ComparedFile> LoadComparedFile(const QString& path, QString* error
 std::optional<ReportPages> ComparisonPages(const ComparedFile& before, const ComparedFile& after,
                                            QString* error) {
     const std::array<QString, 2> files{before.fileName, after.fileName};
-    const QString title = QStringLiteral("Before and after");
+    auto nameOf = [](const QString& fileName) {
+        return fileName.isEmpty() ? QStringLiteral("unsaved job")
+                                  : QFileInfo(fileName).completeBaseName();
+    };
+    ReportPages pages{
+        QStringLiteral("Before and after"),
+        after.fileName,
+        1,
+        {},
+        QStringLiteral("%1 vs %2").arg(nameOf(before.fileName), nameOf(after.fileName))};
     const auto* jobs = std::get_if<lifting::JobFile>(&after.file);
-    if (jobs && std::holds_alternative<lifting::JobFile>(before.file)) {
-        const lifting::JobComparison comparison =
-            lifting::Compare(std::get<lifting::JobFile>(before.file), *jobs);
-        return ReportPages{title, after.fileName, 1, [comparison, files](QPainter& painter, int) {
-                               PaintPage(painter, files, [&](const QRectF& page) {
-                                   PaintJobComparison(painter, page, comparison, files);
-                               });
-                           }};
-    }
     const auto* tasks = std::get_if<lifting::MultiTaskFile>(&after.file);
-    if (tasks && std::holds_alternative<lifting::MultiTaskFile>(before.file)) {
+    if (jobs && std::holds_alternative<lifting::JobFile>(before.file)) {
+        pages.paint = [comparison =
+                           lifting::Compare(std::get<lifting::JobFile>(before.file), *jobs),
+                       files](QPainter& painter, int) {
+            PaintPage(painter, files,
+                      [&](const QRectF& page) { PaintJobComparison(painter, page, comparison); });
+        };
+    } else if (tasks && std::holds_alternative<lifting::MultiTaskFile>(before.file)) {
         const lifting::MultiTaskComparison comparison =
             lifting::Compare(std::get<lifting::MultiTaskFile>(before.file), *tasks);
-        const int count = std::max(
+        pages.count = std::max(
             1, static_cast<int>((comparison.tasks.size() + kTasksPerPage - 1) / kTasksPerPage));
-        return ReportPages{
-            title, after.fileName, count, [comparison, files, count](QPainter& painter, int page) {
-                PaintPage(painter, files, [&](const QRectF& area) {
-                    PaintMultiTaskComparison(painter, area, comparison, files, page, count);
-                });
-            }};
+        pages.paint = [comparison, files, count = pages.count](QPainter& painter, int page) {
+            PaintPage(painter, files, [&](const QRectF& area) {
+                PaintMultiTaskComparison(painter, area, comparison, page, count);
+            });
+        };
+    } else {
+        *error = QStringLiteral(
+            "one is a single-task job and the other a multi-task job; a job is compared with a "
+            "job of its own kind");
+        return std::nullopt;
     }
-    *error = QStringLiteral(
-        "one is a single-task job and the other a multi-task job; a job is compared with a job "
-        "of its own kind");
-    return std::nullopt;
+    return pages;
+}
+
+void CompareWith(QWidget* parent, const ComparedFile& after) {
+    const QString folder =
+        after.fileName.isEmpty() ? QDir::currentPath() : QFileInfo(after.fileName).absolutePath();
+    QFileDialog dialog(
+        parent, QStringLiteral("Compare With: the Job Before the Change (the Sheet Is After)"),
+        folder, QStringLiteral("Job files (*.liftjob);;All files (*)"));
+    // Qt's own dialog, as for opening a job: the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Compare"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    std::optional<ReportPages> pages;
+    if (const std::optional<ComparedFile> before = LoadComparedFile(path, &error))
+        pages = ComparisonPages(*before, after, &error);
+    if (!pages) {
+        QMessageBox::warning(parent, QStringLiteral("Compare With"),
+                             QStringLiteral("%1 cannot be compared with the sheet: %2.")
+                                 .arg(QStringLiteral("\u201c%1\u201d").arg(Named(path)), error));
+        return;
+    }
+    ExportPdf(parent, *pages);
 }
 
 int RunCompareCommand(int& argc, char** argv, const QString& beforePath, const QString& afterPath,

@@ -9,6 +9,8 @@
 #include <optional>
 #include <variant>
 
+class QWidget;
+
 // A job before a change and after it, side by side on a landscape page: both
 // jobs' details, every entry and multiplier with the changed ones marked, the
 // RWL and lifting index at each end with their change in percent and their
@@ -31,6 +33,11 @@ std::optional<ComparedFile> LoadComparedFile(const QString& path, QString* error
 // with *error saying why where one job has one task and the other several.
 std::optional<ReportPages> ComparisonPages(const ComparedFile& before, const ComparedFile& after,
                                            QString* error);
+
+// "Compare With...": asks for the job before the change, to be compared with
+// after (the sheet), then where to save the PDF; tells the user why where the
+// two cannot be compared.
+void CompareWith(QWidget* parent, const ComparedFile& after);
 
 // The --compare command, run before any application object exists: reads both
 // files, writes the page to output without a display, and says on standard

@@ -1,6 +1,7 @@
 #include "app/job_window.h"
 
 #include "app/cell_words.h"
+#include "app/compare_report.h"
 #include "app/details_dialog.h"
 #include "app/multitask_window.h"
 #include "app/redesign_window.h"
@@ -86,6 +87,10 @@ JobWindow::JobWindow()
                                [](JobWindow& w) { w.MultiTask().show(); }));
     menu_->addAction(AddAction(QStringLiteral("&Redesign..."),
                                QKeySequence(QStringLiteral("Ctrl+R")), ShowRedesign));
+    menu_->addAction(
+        AddAction(QStringLiteral("Compare &With..."), QKeySequence(), [](JobWindow& w) {
+            CompareWith(w.form_.get(), {w.Current(), w.path_});
+        }));
     SetPath({});
     form_->setAcceptDrops(true);
     form_->installEventFilter(this);

@@ -117,7 +117,9 @@ void ExportPdf(QWidget* parent, const ReportPages& pages) {
     const QString folder = pages.fileName.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : job.absolutePath();
-    const QString name = pages.fileName.isEmpty() ? pages.title : job.completeBaseName();
+    const QString name = !pages.pdfName.isEmpty()   ? pages.pdfName
+                         : pages.fileName.isEmpty() ? pages.title
+                                                    : job.completeBaseName();
     QFileDialog dialog(parent, QStringLiteral("Export PDF"),
                        QDir(folder).filePath(name + QStringLiteral(".pdf")),
                        QStringLiteral("PDF files (*.pdf)"));

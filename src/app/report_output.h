@@ -19,6 +19,9 @@ struct ReportPages {
     QString fileName; // the job file it came from, where the PDF is offered
     int count = 1;
     std::function<void(QPainter& painter, int page)> paint;
+    // The PDF's suggested name, without ".pdf"; empty: the job file's, else
+    // the title.
+    QString pdfName = {};
 };
 // The pages of a job.
 ReportPages PagesOf(const ReportInput& input);
