@@ -125,8 +125,16 @@ void DrawHeader(QPainter& painter, const QRectF& area, const lifting::MultiTaskF
 double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTaskFile& file,
                  const lifting::MultiTaskResult& result, std::size_t first, std::size_t last) {
     constexpr double kNumber = 16, kCoupling = 34, kEntry = 33, kValue = 36;
-    const double nameWidth = area.width() - kNumber - kCoupling -
-                             kTaskEntryColumns.size() * kEntry - kTaskValueColumns.size() * kValue;
+    // Room for "destination" in the governing end's column.
+    constexpr double kEnd = 46;
+    auto width = [](const TaskValueColumn& column) {
+        return column.value == TaskValue::Governing ? kEnd : kValue;
+    };
+    double valuesWidth = 0;
+    for (const TaskValueColumn& column : kTaskValueColumns)
+        valuesWidth += width(column);
+    const double nameWidth =
+        area.width() - kNumber - kCoupling - kTaskEntryColumns.size() * kEntry - valuesWidth;
     double y = area.top();
     painter.setPen(kInk);
     painter.setFont(ReportFont(8, true));
@@ -141,7 +149,7 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
     for (const TaskEntryColumn& column : kTaskEntryColumns)
         cell(kEntry, QString::fromUtf8(column.header));
     for (const TaskValueColumn& column : kTaskValueColumns)
-        cell(kValue, QString::fromUtf8(column.header));
+        cell(width(column), QString::fromUtf8(column.header));
     y += kRowHeight;
     Rule(painter, area.left(), area.right(), y);
     painter.setFont(ReportFont(8));
@@ -155,7 +163,7 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
         for (const TaskEntryColumn& column : kTaskEntryColumns)
             cell(kEntry, task[column.entry].value_or(QString()));
         for (const TaskValueColumn& column : kTaskValueColumns)
-            cell(kValue, TaskValueText(result, i, column.value));
+            cell(width(column), TaskValueText(result, i, column.value));
         y += kRowHeight;
     }
     Rule(painter, area.left(), area.right(), y);
@@ -229,10 +237,11 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const lifting::MultiTask
     painter.setFont(ReportFont(13, true));
     DrawReportLine(painter, QRectF(area.left() + 12, y, area.width() - 12, 17),
                    QStringLiteral("CLI ") + lifting::CompositeText(result.cli));
+    // Why there is no index can take a second line.
     painter.setFont(ReportFont(9));
-    DrawReportLine(painter, QRectF(area.left() + 12, y + 17, area.width() - 12, 13),
-                   CompositeSummary(result));
-    y += 36;
+    painter.drawText(QRectF(area.left() + 12, y + 17, area.width() - 12, 26),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, CompositeSummary(result));
+    y += 46;
     painter.setFont(ReportFont(8));
     for (const lifting::Band& each : lifting::kBands) {
         painter.setPen(Qt::NoPen);
@@ -264,9 +273,11 @@ void DrawRules(QPainter& painter, const QRectF& area, const lifting::MultiTaskRe
     QStringList lines;
     for (const char* rule : kRules)
         lines << QString::fromUtf8(rule);
-    lines << QString::fromUtf8(kSummedFmRule)
-          << QStringLiteral("    ") +
-                 QString::fromUtf8(interpolated ? kInterpolated : kNotInterpolated);
+    lines << QString::fromUtf8(kSummedFmRule);
+    // Without steps no summed frequency was looked up.
+    if (!result.steps.empty())
+        lines << QStringLiteral("    ") +
+                     QString::fromUtf8(interpolated ? kInterpolated : kNotInterpolated);
     lines << QString::fromUtf8(kNotApplicableRule);
     for (const QString& line : lines) {
         DrawReportLine(painter, QRectF(area.left(), y, area.width(), 10), line);
