@@ -3,6 +3,7 @@
 #include "app/cell_words.h"
 #include "app/compare_report.h"
 #include "app/details_dialog.h"
+#include "app/job_file_dialogs.h"
 #include "app/multitask_window.h"
 #include "app/redesign_window.h"
 #include "app/report_output.h"
@@ -13,10 +14,8 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,12 +24,6 @@
 
 namespace app {
 namespace {
-
-constexpr auto kSuffix = "liftjob";
-
-QString Quoted(const QString& path) {
-    return QStringLiteral("\u201c%1\u201d").arg(QDir::toNativeSeparators(path));
-}
 
 QString ShownText(const QString& text) {
     return text.isEmpty() ? QStringLiteral("blank") : text;
@@ -51,7 +44,7 @@ QString SuggestedName(const QString& title) {
     QString name = QString(title).replace(refused, QStringLiteral("-")).trimmed();
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name = QStringLiteral("job");
-    return name + QLatin1Char('.') + QLatin1String(kSuffix);
+    return name + QLatin1Char('.') + QLatin1String(kJobFileSuffix);
 }
 
 bool IsMultiTask(const QString& path) {
@@ -253,51 +246,14 @@ bool JobWindow::WriteTo(const QString& path) {
 }
 
 bool JobWindow::MayDiscard(const QString& doing) {
-    if (!IsModified())
-        return true;
-    QMessageBox box(form_.get());
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(designedTitle_);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(
-        QStringLiteral("The job has changes that are not saved%1. Save them before %2?")
-            .arg(path_.isEmpty() ? QString() : QStringLiteral(" in ") + Quoted(path_), doing));
-    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return Save();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
-    }
+    return !IsModified() || AskToSave(form_.get(), designedTitle_, QStringLiteral("The job"), path_,
+                                      doing, [this] { return Save(); });
 }
 
 QString JobWindow::AskPath(bool save) {
-    QFileDialog dialog(form_.get(),
-                       save ? QStringLiteral("Save Job As") : QStringLiteral("Open Job"));
-    // Qt's own dialog: the same on every desktop, and one a test can answer.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({QStringLiteral("Job files (*.%1)").arg(QLatin1String(kSuffix)),
-                           QStringLiteral("All files (*)")});
-    const QString folder = path_.isEmpty() ? folder_ : QFileInfo(path_).absolutePath();
-    dialog.setDirectory(folder);
-    if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(QLatin1String(kSuffix));
-        dialog.selectFile(path_.isEmpty() ? SuggestedName(details_.title)
-                                          : QFileInfo(path_).fileName());
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    folder_ = dialog.directory().absolutePath();
-    return dialog.selectedFiles().front();
+    return AskJobPath(form_.get(),
+                      save ? QStringLiteral("Save Job As") : QStringLiteral("Open Job"), save,
+                      path_, SuggestedName(details_.title), &folder_);
 }
 
 void JobWindow::TellOpened(const lifting::JobFile& file,
@@ -334,13 +290,7 @@ void JobWindow::TellOpened(const lifting::JobFile& file,
 }
 
 void JobWindow::Warn(const QString& message) {
-    QMessageBox box(form_.get());
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(designedTitle_);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(message);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    app::Warn(form_.get(), designedTitle_, message);
 }
 
 bool JobWindow::eventFilter(QObject* watched, QEvent* event) {

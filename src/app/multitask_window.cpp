@@ -1,6 +1,7 @@
 #include "app/multitask_window.h"
 
 #include "app/details_dialog.h"
+#include "app/job_file_dialogs.h"
 #include "app/job_window.h"
 #include "app/multitask_report.h"
 #include "lifting/bands.h"
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -31,17 +31,12 @@ namespace app {
 namespace {
 
 constexpr auto kTitle = "Multi-Task Job";
-constexpr auto kSuffix = "liftjob";
 const QColor kRefused(255, 215, 215);
 
 // By lifting::Coupling, lifting::Units and lifting::Duration.
 constexpr std::array kCouplings{"Good", "Fair", "Poor"};
 constexpr std::array kUnits{"U.S. customary (in, lb)", "Metric (cm, kg)"};
 constexpr std::array kDurations{"Up to 1 hour", "Over 1, up to 2 hours", "Over 2, up to 8 hours"};
-
-QString Quoted(const QString& path) {
-    return QStringLiteral("\u201c%1\u201d").arg(QDir::toNativeSeparators(path));
-}
 
 template <std::size_t N> QComboBox* Choices(const std::array<const char*, N>& names) {
     auto* box = new QComboBox;
@@ -557,58 +552,20 @@ void MultiTaskWindow::SetPath(const QString& path) {
 }
 
 bool MultiTaskWindow::MayDiscard(const QString& doing) {
-    if (!isWindowModified())
-        return true;
-    QMessageBox box(this);
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(QString::fromLatin1(kTitle));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(
-        QStringLiteral("The multi-task job has changes that are not saved%1. Save them before %2?")
-            .arg(path_.isEmpty() ? QString() : QStringLiteral(" in ") + Quoted(path_), doing));
-    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return Save();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
-    }
+    return !isWindowModified() ||
+           AskToSave(this, QString::fromLatin1(kTitle), QStringLiteral("The multi-task job"), path_,
+                     doing, [this] { return Save(); });
 }
 
 QString MultiTaskWindow::AskPath(bool save) {
-    QFileDialog dialog(this, save ? QStringLiteral("Save Multi-Task Job As")
-                                  : QStringLiteral("Open Multi-Task Job"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({QStringLiteral("Job files (*.%1)").arg(QLatin1String(kSuffix)),
-                           QStringLiteral("All files (*)")});
-    dialog.setDirectory(path_.isEmpty() ? folder_ : QFileInfo(path_).absolutePath());
-    if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(QLatin1String(kSuffix));
-        if (!path_.isEmpty())
-            dialog.selectFile(QFileInfo(path_).fileName());
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    folder_ = dialog.directory().absolutePath();
-    return dialog.selectedFiles().front();
+    return AskJobPath(this,
+                      save ? QStringLiteral("Save Multi-Task Job As")
+                           : QStringLiteral("Open Multi-Task Job"),
+                      save, path_, {}, &folder_);
 }
 
 void MultiTaskWindow::Warn(const QString& message) {
-    QMessageBox box(this);
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(QString::fromLatin1(kTitle));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(message);
-    box.exec();
+    app::Warn(this, QString::fromLatin1(kTitle), message);
 }
 
 void MultiTaskWindow::closeEvent(QCloseEvent* event) {
