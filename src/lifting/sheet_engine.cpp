@@ -45,19 +45,21 @@ Reading SheetEngine::Enter(Entry entry, QLatin1StringView text) {
 
 template <typename Chars> Reading SheetEngine::EnterText(Entry entry, const Chars& text) {
     Reading reading = ReadEntry(text, entry, units_);
+    // The reading's number is the text's Val, but for the sign of a zero,
+    // which the cells show.
     if (reading.value)
-        Take(entry, text);
+        Take(entry, text, *reading.value != 0 ? *reading.value : Val(text));
     return reading;
 }
 
-template <typename Chars> void SheetEngine::Take(Entry entry, const Chars& text) {
+template <typename Chars> void SheetEngine::Take(Entry entry, const Chars& text, double value) {
     QString& stored = TextOf(entry);
     // A text of bytes goes into the room the last one left, as a batch of
     // rows enters texts again and again.
     stored = text;
     made_ |= Bit(entry);
     Set(CellOf(entry), {Content::Kind::Typed, entry, {}});
-    const double value = Val(stored);
+    numbers_[static_cast<std::size_t>(entry)] = value;
     switch (entry) {
     case Entry::LoadAvg:
     case Entry::LoadMax:
@@ -111,16 +113,14 @@ void SheetEngine::SelectCoupling(Coupling coupling) {
 void SheetEngine::SwitchUnits(Units units) {
     const Duration duration = duration_;
     const Coupling coupling = coupling_;
-    Reset();
-    units_ = units;
+    Reset(units);
     duration_ = duration;
     coupling_ = coupling;
-    ShowLoadConstant();
 }
 
 void SheetEngine::SelectFrequencyMultipliers() {
-    const FrequencyResult fm =
-        SelectFrequency(Val(myvalueFR), Val(myvalueHOV), Val(myvalueHDV), units_, duration_);
+    const FrequencyResult fm = SelectFrequency(NumberOf(Entry::Frequency), NumberOf(Entry::OriginV),
+                                               NumberOf(Entry::DestinationV), units_, duration_);
     fMvardo = fm.origin;
     fMvardd = fm.destination;
     SetNumber(Cell::FmOrigin, MultiplierFigure(fMvardo));
@@ -128,7 +128,8 @@ void SheetEngine::SelectFrequencyMultipliers() {
 }
 
 void SheetEngine::ComputeDistanceMultiplier() {
-    const DistanceResult d = ReadDistance(Val(myvalueHOV), Val(myvalueHDV), units_);
+    const DistanceResult d =
+        ReadDistance(NumberOf(Entry::OriginV), NumberOf(Entry::DestinationV), units_);
     SetNumber(Cell::Distance, DistanceFigure(d.d));
     dmvar = d.dm;
     SetNumber(Cell::DmOrigin, MultiplierFigure(dmvar));
@@ -136,8 +137,8 @@ void SheetEngine::ComputeDistanceMultiplier() {
 }
 
 void SheetEngine::ComputeCouplingMultiplier() {
-    cmvaro = CouplingMultiplier(coupling_, Val(myvalueHOV), units_);
-    cmvard = CouplingMultiplier(coupling_, Val(myvalueHDV), units_);
+    cmvaro = CouplingMultiplier(coupling_, NumberOf(Entry::OriginV), units_);
+    cmvard = CouplingMultiplier(coupling_, NumberOf(Entry::DestinationV), units_);
     SetNumber(Cell::CmOrigin, MultiplierFigure(cmvaro));
     SetNumber(Cell::CmDestination, MultiplierFigure(cmvard));
 }
@@ -160,31 +161,32 @@ void SheetEngine::ComputeRwlAndLiftingIndex() {
     rwlORIGIN = Rwl(lc, {hmVARo2, vmVARo2, dmvar, amVARo2, fMvardo, cmvaro});
     rwlDESTIN = Rwl(lc, {hmVARd2, vmVARd2, dmvar, amVARd2, fMvardd, cmvard});
     // L(AVG) goes over the origin's RWL and L(Max) over the destination's.
-    const auto index = [](const QString& weight, float rwl) -> Content {
-        const std::optional<float> li = LiftingIndex(Val(weight), rwl);
+    const auto index = [](double weight, float rwl) -> Content {
+        const std::optional<float> li = LiftingIndex(weight, rwl);
         if (!li)
             return {Content::Kind::NoLiftingIndex, Entry::LoadAvg, {}};
         return {Content::Kind::Number, Entry::LoadAvg, LiftingIndexFigure(*li)};
     };
     SetNumber(Cell::RwlOrigin, RwlFigure(rwlORIGIN));
     SetNumber(Cell::RwlDestination, RwlFigure(rwlDESTIN));
-    Set(Cell::LiOrigin, index(MyvalueLavg, rwlORIGIN));
-    Set(Cell::LiDestination, index(MyvalueLmax, rwlDESTIN));
-    SetNumber(Cell::WeightOrigin, WeightFigure(Val(MyvalueLavg)));
+    Set(Cell::LiOrigin, index(NumberOf(Entry::LoadAvg), rwlORIGIN));
+    Set(Cell::LiDestination, index(NumberOf(Entry::LoadMax), rwlDESTIN));
+    SetNumber(Cell::WeightOrigin, WeightFigure(NumberOf(Entry::LoadAvg)));
     SetNumber(Cell::RwlUnderWeightOrigin, RwlFigure(rwlORIGIN));
-    SetNumber(Cell::WeightDestination, WeightFigure(Val(MyvalueLmax)));
+    SetNumber(Cell::WeightDestination, WeightFigure(NumberOf(Entry::LoadMax)));
     SetNumber(Cell::RwlUnderWeightDestination, RwlFigure(rwlDESTIN));
 }
 
-void SheetEngine::Reset() {
+void SheetEngine::Reset(Units units) {
     // Texts keep their room for the next job, as a batch enters many.
     for (std::size_t e = 0; e < kEntryCount; ++e)
         TextOf(static_cast<Entry>(e)).resize(0);
+    numbers_.fill(0); // Val of an empty text
     intOriginH = intDestinH = 0;
     for (float* f : {&hmVARo2, &hmVARd2, &vmVARo1, &vmVARd1, &vmVARo2, &vmVARd2, &dmvar, &amVARo2,
                      &amVARd2, &fMvardo, &fMvardd, &cmvaro, &cmvard, &rwlORIGIN, &rwlDESTIN})
         *f = 0;
-    units_ = Units::UsCustomary;
+    units_ = units;
     duration_ = Duration::UpToOneHour;
     coupling_ = Coupling::Good;
     made_ = 0;
@@ -194,9 +196,9 @@ void SheetEngine::Reset() {
 }
 
 void SheetEngine::Start(Units units, Duration duration, Coupling coupling) {
-    Reset();
-    if (units != units_)
-        SwitchUnits(units);
+    // A unit switch in a sheet just started gives a sheet just started in
+    // those units.
+    Reset(units);
     if (duration != duration_)
         SelectDuration(duration);
     if (coupling != coupling_)

@@ -6,6 +6,7 @@
 #include <QLatin1StringView>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace lifting {
@@ -20,8 +21,8 @@ class SheetEngine {
     SheetEngine();
 
     // The state, by the names the window's procedures give it. Texts are kept
-    // exactly as typed and read again at each use; multipliers and RWLs as
-    // 32-bit floats.
+    // exactly as typed, and read once, as Val reads them, when entered;
+    // multipliers and RWLs as 32-bit floats.
     QString myvalueHOV;  // origin V
     QString myvalueHDV;  // destination V
     QString myvalueFR;   // lifting frequency
@@ -61,8 +62,9 @@ class SheetEngine {
     // The load constant of the units, as the window shows it on loading.
     void ShowLoadConstant();
 
-    // Back to a sheet just started: U.S. customary, up to 1 hour, Good.
-    void Reset();
+    // Back to a sheet just started: in the units (U.S. customary unless
+    // given), up to 1 hour, Good.
+    void Reset(Units units = Units::UsCustomary);
     // Resets, then selects the options as a user would in a sheet just
     // started: each only where it differs from the start-up choice.
     void Start(Units units, Duration duration, Coupling coupling);
@@ -101,8 +103,8 @@ class SheetEngine {
 
   private:
     template <typename Chars> Reading EnterText(Entry entry, const Chars& text);
-    // Stores a text already read and does what its entry does.
-    template <typename Chars> void Take(Entry entry, const Chars& text);
+    // Stores a text already read as value and does what its entry does.
+    template <typename Chars> void Take(Entry entry, const Chars& text, double value);
     QString& TextOf(Entry entry);
     const QString& TextOf(Entry entry) const;
 
@@ -110,6 +112,11 @@ class SheetEngine {
     void SetNumber(Cell cell, const Figure& figure);
     void Clear();
     void SelectFrequencyMultipliers();
+
+    // Each entry's text as Val reads it, by lifting::Entry: the texts change
+    // only through Take and Reset.
+    std::array<double, kEntryCount> numbers_{};
+    double NumberOf(Entry entry) const { return numbers_[static_cast<std::size_t>(entry)]; }
 
     QString strOriginA; // origin angle as typed
     QString strDestinA; // destination angle as typed
