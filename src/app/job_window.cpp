@@ -297,12 +297,20 @@ bool JobWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != form_.get())
         return false;
     switch (event->type()) {
-    case QEvent::Close:
-        // The title bar's close, Alt+F4 and EXIT all close the window.
-        if (!Kept() || MayDiscard(QStringLiteral("closing the worksheet")))
-            return false;
-        event->ignore();
-        return true;
+    case QEvent::Close: {
+        // The title bar's close, Alt+F4 and EXIT all close the window, and
+        // the multi-task job's open beside it, whose changes are asked for
+        // too.
+        const QString closing = QStringLiteral("closing the worksheet");
+        const bool beside = multiTask_ && multiTask_->isVisible();
+        if ((Kept() && !MayDiscard(closing)) || (beside && !multiTask_->MayDiscard(closing))) {
+            event->ignore();
+            return true;
+        }
+        if (beside)
+            multiTask_->hide();
+        return false;
+    }
     case QEvent::ContextMenu: {
         // The sheet's menu belongs to the sheet itself: a click on a control
         // (which passes the event on to the window) opens none.

@@ -55,6 +55,9 @@ class MultiTaskWindow : public QMainWindow {
     void ShowTaskInSheet();
     void ExportPdf();
     void Print();
+    // Save, Discard or Cancel over unsaved changes, before doing ("closing
+    // the window"): true when the caller may go on.
+    bool MayDiscard(const QString& doing);
 
     // Replaces the job with job, as one step of the undo stack.
     void Change(const lifting::MultiTaskJob& job, const QString& what, int mergeKey = -1);
@@ -69,7 +72,6 @@ class MultiTaskWindow : public QMainWindow {
     void CellEdited(QTableWidgetItem* item);
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
-    bool MayDiscard(const QString& doing);
     QString AskPath(bool save);
     void Warn(const QString& message);
     int CurrentTask() const;

@@ -1,14 +1,18 @@
 // The multi-task window driven by its keys as a user types a job: the CLI it
 // shows against lifting::Compute and a hand-worked figure, a refused text and
-// its undo, and the report read back from its PDF.
+// its undo, the report read back from its PDF, and closing the worksheet with
+// the job unsaved.
 #include "app/job_window.h"
 #include "app/multitask_report.h"
 #include "app/multitask_window.h"
+#include "harness/modal.h"
 #include "worksheet/form1.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -101,6 +105,28 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     EXPECT_TRUE(text.contains(QStringLiteral("CLI 0.67"))) << text.toStdString();
     for (const char* name : {"Top layer", "Middle layer", "Bottom layer"})
         EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+
+    // Closing the worksheet asks over the multi-task job's changes too:
+    // Cancel keeps both windows, Discard closes both.
+    for (const auto& [button, closes] :
+         {std::pair{QMessageBox::Cancel, false}, std::pair{QMessageBox::Discard, true}}) {
+        QString asked;
+        auto answer = harness::Responder::Handle([&asked, button = button](QWidget& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            if (box == nullptr) {
+                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+                dialog.close();
+                return;
+            }
+            asked = box->text();
+            box->button(button)->click();
+        });
+        EXPECT_EQ(sheet.form().close(), closes);
+        EXPECT_TRUE(asked.startsWith(QStringLiteral("The multi-task job has changes")))
+            << asked.toStdString();
+        EXPECT_EQ(window.isVisible(), !closes);
+        EXPECT_EQ(sheet.form().isVisible(), !closes);
+    }
 }
 
 } // namespace
