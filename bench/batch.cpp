@@ -33,11 +33,17 @@ class Discard : public QIODevice {
     qint64 writeData(const char* /*data*/, qint64 size) override { return size; }
 };
 
+// With a composite column, every row is a task of a multi-task job of this
+// many tasks, whose rows stand kJobSpread rows apart.
+constexpr int kJobTasks = 4;
+constexpr int kJobSpread = 100;
+
 // A survey of rows jobs, the same every time: both unit systems, every
 // duration and coupling, locations and angles across the equation's range and
 // beyond it, the frequencies of the table and some between its rows, and a
-// job name to pass through.
-QByteArray Survey(int rows) {
+// job name to pass through. With composite, the rows are the tasks of jobs
+// in both unit systems and every duration, each job's rows sharing them.
+QByteArray Survey(int rows, bool composite = false) {
     std::mt19937 draw(20240601);
     auto pick = [&draw](int from, int to) {
         return std::uniform_int_distribution<int>(from, to)(draw);
@@ -47,51 +53,62 @@ QByteArray Survey(int rows) {
     constexpr std::array kCouplings{"good", "fair", "poor"};
     constexpr std::array kFrequencies{"0.2", "0.5", "1", "2",  "3",  "4",  "5",   "6",
                                       "7",   "8",   "9", "10", "12", "15", "1.5", "20"};
-    QByteArray csv = "job,units,duration,coupling,lavg,lmax,origin_h,origin_v,destination_h,"
-                     "destination_v,origin_a,destination_a,frequency\n";
+    QByteArray csv = composite ? "job,composite," : "job,";
+    csv += "units,duration,coupling,lavg,lmax,origin_h,origin_v,destination_h,"
+           "destination_v,origin_a,destination_a,frequency\n";
     for (int i = 0; i < rows; ++i) {
-        const bool metric = pick(0, 1) == 1;
+        const int job = i / (kJobTasks * kJobSpread) * kJobSpread + i % kJobSpread;
+        const bool metric = composite ? job % 2 == 1 : pick(0, 1) == 1;
         // Centimetres and kilograms, or inches and pounds.
         auto h = [&] { return metric ? pick(20, 70) : pick(8, 28); };
         auto v = [&] { return metric ? pick(0, 180) : pick(0, 72); };
         auto weight = [&] { return metric ? pick(5, 30) : pick(10, 65); };
-        csv += QStringLiteral("task %1,%2,%3,%4,%5,%6,%7,%8,%9.5,%10,%11,%12,%13\n")
-                   .arg(i)
-                   .arg(QLatin1String(kUnits[metric ? 1 : 0]),
-                        QLatin1String(kDurations[static_cast<std::size_t>(pick(0, 2))]),
-                        QLatin1String(kCouplings[static_cast<std::size_t>(pick(0, 2))]))
-                   .arg(weight())
-                   .arg(weight())
-                   .arg(h())
-                   .arg(v())
-                   .arg(h())
-                   .arg(v())
-                   .arg(pick(0, 9) * 15)
-                   .arg(pick(0, 9) * 15)
-                   .arg(QLatin1String(kFrequencies[static_cast<std::size_t>(pick(0, 15))]))
-                   .toLatin1();
+        if (composite)
+            csv += "task " + QByteArray::number(i) + ",job " + QByteArray::number(job) + ",";
+        else
+            csv += "task " + QByteArray::number(i) + ",";
+        csv +=
+            QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8.5,%9,%10,%11,%12\n")
+                .arg(
+                    QLatin1String(kUnits[metric ? 1 : 0]),
+                    QLatin1String(
+                        kDurations[static_cast<std::size_t>(composite ? job / 2 % 3 : pick(0, 2))]),
+                    QLatin1String(kCouplings[static_cast<std::size_t>(pick(0, 2))]))
+                .arg(weight())
+                .arg(weight())
+                .arg(h())
+                .arg(v())
+                .arg(h())
+                .arg(v())
+                .arg(pick(0, 9) * 15)
+                .arg(pick(0, 9) * 15)
+                .arg(QLatin1String(kFrequencies[static_cast<std::size_t>(pick(0, 15))]))
+                .toLatin1();
     }
     return csv;
 }
 
-const QByteArray& Rows() {
+const QByteArray& Rows(bool composite) {
     static const QByteArray rows = Survey(kRows);
-    return rows;
+    static const QByteArray jobs = Survey(kRows, true);
+    return composite ? jobs : rows;
 }
 
-// The columns the batch adds to every row: its results and the error.
+// The columns the batch adds to every row: its results and the error, and
+// with a composite column those of a multi-task job's task.
 constexpr int kAddedColumns = 20;
+constexpr int kAddedTaskColumns = 8;
 
 // The floor of the batch: every row read and written as the batch does it,
 // with the reader and writer it uses and its columns added empty, without
 // evaluating it.
-bool CopyRows(QIODevice* in, lifting::CsvWriter* out) {
+template <int added> bool CopyRows(QIODevice* in, lifting::CsvWriter* out) {
     lifting::CsvReader reader(in);
     lifting::CsvRecord record;
     while (reader.Read(&record)) {
         for (qsizetype i = 0; i < record.size(); ++i)
             out->Field(record[i]);
-        for (int i = 0; i < kAddedColumns; ++i)
+        for (int i = 0; i < added; ++i)
             out->Field(QByteArrayView());
         out->EndRecord();
     }
@@ -104,8 +121,8 @@ bool Evaluate(QIODevice* in, lifting::CsvWriter* out) {
 }
 
 // 100,000 rows from memory into nothing, through the batch or its floor.
-void Batch(benchmark::State& state, bool (*run)(QIODevice*, lifting::CsvWriter*)) {
-    const QByteArray& rows = Rows();
+void Batch(benchmark::State& state, bool composite, bool (*run)(QIODevice*, lifting::CsvWriter*)) {
+    const QByteArray& rows = Rows(composite);
     for (auto _ : state) {
         QBuffer in;
         in.setData(rows);
@@ -174,8 +191,15 @@ void Command(benchmark::State& state, int rows) {
 } // namespace
 
 void RegisterBatch() {
-    benchmark::RegisterBenchmark("Batch/evaluate", Batch, Evaluate)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Batch/io_floor", Batch, CopyRows)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Batch/evaluate", Batch, false, Evaluate)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Batch/io_floor", Batch, false, CopyRows<kAddedColumns>)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Batch/composite", Batch, true, Evaluate)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Batch/composite_io_floor", Batch, true,
+                                 CopyRows<kAddedColumns + kAddedTaskColumns>)
+        ->Unit(benchmark::kMillisecond);
     for (const int rows : {kShortRows, kRows}) {
         benchmark::RegisterBenchmark(("Batch/command_" + std::to_string(rows)).c_str(), Command,
                                      rows)

@@ -4,6 +4,7 @@
 // Benchmark flag is passed on.
 #include "batch.h"
 #include "handlers.h"
+#include "multitask.h"
 #include "open.h"
 #include "startup.h"
 #include "summary.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     bench::RegisterHandlers();
     bench::RegisterOpen();
     bench::RegisterBatch();
+    bench::RegisterMultiTask();
     bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
