@@ -8,10 +8,14 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-# -displayfd: the server picks a free display and reports it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+# -displayfd: the server picks a free display and reports it. -noreset: else
+# it resets whenever its last client leaves (the accessibility bus's launcher
+# does, at start), and a program connecting just then is refused.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; rm -f "$fifo"' EXIT
+# Wait for the server to be gone: one still shutting down removes the socket
+# of the next server that took its display number.
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -f "$fifo"' EXIT
 read -r display <"$fifo"
 # Debian's own Python, which holds pyatspi.
 DISPLAY=":$display" dbus-run-session -- /usr/bin/python3 scripts/accessibility.py \
