@@ -1,6 +1,7 @@
 #include "lifting/bands.h"
 #include "lifting/multitask.h"
 #include "lifting/multitask_file.h"
+#include "lifting/multitask_redesign.h"
 
 #include <QDir>
 #include <QFile>
@@ -310,6 +311,53 @@ TEST(MultiTaskFile, RoundTripsAndRefusesBadFiles) {
     large.close();
     EXPECT_FALSE(lifting::LoadMultiTaskFile(path, &error));
     EXPECT_EQ(Text(error), "it is larger than 1 MiB, too large for a job file");
+}
+
+// Two tasks, U.S. customary, up to 1 hour, Good, no travel or twist, 1
+// lift/min each (FM 0.94; 0.91 for their sum of 2).
+//   Low shelf: H 20 in at the origin (HM 0.50), 10 at the destination, 30 lb:
+//     origin STLI 30/(51 x 0.5 x 0.94) = 1.2516 governs, FILI 30/25.5 = 1.1765
+//   Bench: 40 lb, every multiplier but FM 1: STLI 40/47.94 = 0.8344, FILI 0.7843
+//   CLI = 1.2516 + 0.7843 (1/0.91 - 1/0.94) = 1.2516 + 0.0275 = 1.2791,
+//   shares 97.85 % and 2.15 %.
+// Low shelf's HM to 1.00 (H 20 -> 10 in): its STLI 30/47.94 = 0.6258 and
+// FILI 0.5882; Bench now ranks first: CLI 0.8344 + 0.5882 x 0.03507 = 0.8550.
+// Bench's FM to 1.00 (F 1 -> 0.2): FILI 0.7843; the sum 1.2 lifts/min reads
+// FM 0.94 - 0.2 x 0.03 = 0.934: CLI 1.2516 + 0.7843 (1/0.934 - 1/0.94)
+// = 1.2516 + 0.0054 = 1.2569.
+TEST(MultiTask, WhatToChangeFirstByHand) {
+    const MultiTaskJob job{
+        Units::UsCustomary,
+        Duration::UpToOneHour,
+        {MakeTask("Low shelf", Coupling::Good, {"30", "30", "20", "30", "10", "30", "0", "0", "1"}),
+         MakeTask("Bench", Coupling::Good, {"40", "40", "10", "30", "10", "30", "0", "0", "1"})}};
+    const struct {
+        std::size_t task;
+        double contribution;
+        double share;
+        End end;
+        lifting::Factor factor;
+        const char* change;
+        double cliAfter;
+    } want[] = {
+        {0, 1.2516, 97.85, End::Origin, lifting::Factor::Hm, "H at the origin 20 → 10 in", 0.8550},
+        {1, 0.0275, 2.15, End::Origin, lifting::Factor::Fm, "F 1 → 0.2 lifts/min", 1.2569},
+    };
+    const std::vector<lifting::TaskAdvice> advice =
+        lifting::RedesignTasks(job, lifting::Compute(job));
+    ASSERT_EQ(advice.size(), std::size(want));
+    for (std::size_t i = 0; i < advice.size(); ++i) {
+        SCOPED_TRACE(i);
+        const lifting::TaskAdvice& a = advice[i];
+        EXPECT_EQ(a.task, want[i].task);
+        ASSERT_TRUE(a.contribution && a.share && a.costliest && a.cliAfter);
+        EXPECT_NEAR(*a.contribution, want[i].contribution, 1e-4);
+        EXPECT_NEAR(*a.share, want[i].share, 0.01);
+        EXPECT_EQ(a.end, want[i].end);
+        EXPECT_EQ(a.costliest->factor, want[i].factor);
+        EXPECT_EQ(Text(a.costliest->changeWords), want[i].change);
+        EXPECT_NEAR(*a.cliAfter, want[i].cliAfter, 1e-4);
+    }
 }
 
 TEST(Bands, Edges) {
