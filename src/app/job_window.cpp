@@ -154,10 +154,15 @@ void JobWindow::SetPath(const QString& path) {
 
 void JobWindow::StartWhatIf(const lifting::JobDetails& of, const lifting::Job& job,
                             const QString& change) {
-    form_->EnterJob(job, true);
-    details_ = of;
+    lifting::JobDetails details = of;
     const QString whatIf = QStringLiteral("what-if: ") + change;
-    details_.title = of.title.isEmpty() ? whatIf : of.title + QStringLiteral(" (") + whatIf + ')';
+    details.title = of.title.isEmpty() ? whatIf : of.title + QStringLiteral(" (") + whatIf + ')';
+    StartUnsaved(details, job);
+}
+
+void JobWindow::StartUnsaved(const lifting::JobDetails& details, const lifting::Job& job) {
+    form_->EnterJob(job, true);
+    details_ = details;
     ShowModified();
 }
 

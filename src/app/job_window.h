@@ -51,6 +51,9 @@ class JobWindow : public QObject {
     // made: its details name the change, so that closing asks before the
     // what-if is lost.
     void StartWhatIf(const lifting::JobDetails& of, const lifting::Job& job, const QString& change);
+    // Starts this window's job as an unsaved one, calculated, with these
+    // details.
+    void StartUnsaved(const lifting::JobDetails& details, const lifting::Job& job);
 
     // What the actions do.
     void EditDetails();

@@ -1,6 +1,7 @@
 #include "app/multitask_report.h"
 
 #include "app/report_page.h"
+#include "app/task_ranking.h"
 #include "lifting/bands.h"
 #include "lifting/numbers.h"
 
@@ -312,6 +313,14 @@ void PaintPage(QPainter& painter, const lifting::MultiTaskFile& file, const QStr
 
     DrawHeader(painter, QRectF(area.left(), area.top(), area.width(), kHeaderHeight), file, page,
                pages);
+    const QRectF footer(area.left(), area.bottom() - 12, area.width(), 12);
+    // The last page: what to change first.
+    if (page == pages - 1) {
+        DrawRanking(painter, area.adjusted(0, kHeaderHeight, 0, 0), file.job, result);
+        DrawFooter(painter, footer, fileName);
+        painter.restore();
+        return;
+    }
     const std::size_t first = static_cast<std::size_t>(page) * kTasksPerPage;
     const std::size_t last = std::min(first + kTasksPerPage, file.job.tasks.size());
     const double tasksEnd =
@@ -320,7 +329,6 @@ void PaintPage(QPainter& painter, const lifting::MultiTaskFile& file, const QStr
     const double split = area.width() * 0.58;
     DrawSteps(painter, QRectF(area.left(), top, split - kGap, 0), file, result, first, last);
     DrawMeaning(painter, QRectF(area.left() + split, top, area.width() - split, 0), result);
-    const QRectF footer(area.left(), area.bottom() - 12, area.width(), 12);
     DrawRules(painter, QRectF(area.left(), footer.top() - 9 * 10 - 4, area.width(), 0), result);
     DrawFooter(painter, footer, fileName);
     painter.restore();
@@ -373,8 +381,10 @@ QString CompositeSummary(const lifting::MultiTaskResult& result) {
 }
 
 ReportPages MultiTaskPages(const lifting::MultiTaskFile& file, const QString& fileName) {
+    // The tasks' pages, then what to change first.
     const int count =
-        std::max(1, static_cast<int>((file.job.tasks.size() + kTasksPerPage - 1) / kTasksPerPage));
+        std::max(1, static_cast<int>((file.job.tasks.size() + kTasksPerPage - 1) / kTasksPerPage)) +
+        1;
     return {file.details.title.isEmpty() ? QStringLiteral("Multi-task lifting analysis")
                                          : file.details.title,
             fileName, count, [file, fileName, count](QPainter& painter, int page) {

@@ -11,7 +11,8 @@
 // The report of a multi-task job: landscape pages of up to kTasksPerPage
 // tasks each, with the job's details, every task's values, the composite
 // lifting index's steps in rank order, what the index means, the rules used
-// and a footer. The window's read-only columns print the same values.
+// and a footer; then a page of what to change first. The window's read-only
+// columns print the same values.
 namespace app {
 
 inline constexpr int kTasksPerPage = 10;

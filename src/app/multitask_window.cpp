@@ -4,7 +4,10 @@
 #include "app/job_file_dialogs.h"
 #include "app/job_window.h"
 #include "app/multitask_report.h"
+#include "app/redesign_window.h"
+#include "app/task_ranking.h"
 #include "lifting/bands.h"
+#include "lifting/multitask_redesign.h"
 #include "lifting/reading.h"
 #include "worksheet/form1.h"
 
@@ -24,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -119,7 +123,8 @@ class EntryDelegate : public QStyledItemDelegate {
 MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     : sheet_(sheet), folder_(QDir::currentPath()), table_(new QTableWidget(this)),
       units_(Choices(kUnits)), duration_(Choices(kDurations)), details_(new QLabel),
-      cli_(new QLabel), note_(new QLabel), undo_(new QUndoStack(this)) {
+      cli_(new QLabel), note_(new QLabel), ranking_(new QTableWidget(this)),
+      rankingDue_(new QTimer(this)), undo_(new QUndoStack(this)) {
     file_.details = NewDetails();
     savedDetails_ = file_.details;
     setAccessibleName(QString::fromLatin1(kTitle));
@@ -179,12 +184,41 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     note_->setWordWrap(true);
     note_->setAccessibleName(QStringLiteral("Note"));
 
+    ranking_->setColumnCount(static_cast<int>(kRankingHeaders.size()));
+    for (std::size_t c = 0; c < kRankingHeaders.size(); ++c)
+        ranking_->setHorizontalHeaderItem(
+            static_cast<int>(c), new QTableWidgetItem(QString::fromUtf8(kRankingHeaders[c])));
+    ranking_->setAccessibleName(QStringLiteral("What to change first"));
+    ranking_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ranking_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ranking_->horizontalHeader()->setStretchLastSection(true);
+    ranking_->setColumnWidth(0, 130);
+    ranking_->setColumnWidth(3, 150);
+    ranking_->setColumnWidth(4, 240);
+    ranking_->verticalHeader()->setDefaultSectionSize(ranking_->fontMetrics().height() + 6);
+    ranking_->setMaximumHeight(140);
+    // A task of the ranking opens for redesign.
+    connect(ranking_, &QTableWidget::cellActivated, this, [this](int row) {
+        SelectTask(ranking_->item(row, 0)->data(Qt::UserRole).toInt());
+        RedesignTask();
+    });
+    // Each task's guidance and the job again for each change cost more than
+    // a keystroke may; the ranking follows when the typing pauses.
+    rankingDue_->setSingleShot(true);
+    rankingDue_->setInterval(250);
+    connect(rankingDue_, &QTimer::timeout, this, &MultiTaskWindow::FillRanking);
+    auto* rankingLabel = new QLabel(QStringLiteral("What to change first (by what each task adds "
+                                                   "to the CLI; Ctrl+R redesigns a task):"));
+    rankingLabel->setBuddy(ranking_);
+
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(top);
     layout->addWidget(table_, 1);
     layout->addWidget(cli_);
     layout->addWidget(note_);
+    layout->addWidget(rankingLabel);
+    layout->addWidget(ranking_);
     setCentralWidget(central);
 
     struct Item {
@@ -218,6 +252,8 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
              [this] { AddSheetAsTask(); }},
         Item{"&Tasks", "Show Task in the S&heet", QKeySequence(QStringLiteral("Ctrl+Shift+T")),
              [this] { ShowTaskInSheet(); }},
+        Item{"&Tasks", "R&edesign Task...", QKeySequence(QStringLiteral("Ctrl+R")),
+             [this] { RedesignTask(); }},
     };
     QMap<QString, QMenu*> menus;
     for (const char* name : {"&File", "&Edit", "&Tasks"})
@@ -238,7 +274,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
 
     SetPath({});
     Apply(file_.job);
-    resize(1180, 460);
+    resize(1180, 600);
 }
 
 MultiTaskWindow::~MultiTaskWindow() {
@@ -332,8 +368,31 @@ void MultiTaskWindow::Fill() {
     cli_->setAccessibleDescription(QString::fromLatin1(band.name));
     note_->setText(result.manyTasks ? QString::fromLatin1(lifting::kManyTasksNote) : QString());
     note_->setVisible(result.manyTasks);
+    rankingDue_->start();
     setWindowModified(!undo_->isClean() || file_.details != savedDetails_);
     filling_ = false;
+}
+
+void MultiTaskWindow::FillRanking() {
+    const lifting::MultiTaskJob& job = file_.job;
+    const lifting::MultiTaskResult result = lifting::Compute(job);
+    const std::vector<lifting::TaskAdvice> ranking = lifting::RedesignTasks(job, result);
+    ranking_->setRowCount(static_cast<int>(ranking.size()));
+    for (int row = 0; row < ranking_->rowCount(); ++row) {
+        const lifting::TaskAdvice& advice = ranking[static_cast<std::size_t>(row)];
+        const auto texts = RankingTexts(job, advice);
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            auto* item = new QTableWidgetItem(texts[c]);
+            item->setToolTip(texts[c]);
+            if (c == 1 || c == 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            ranking_->setItem(row, static_cast<int>(c), item);
+        }
+        ranking_->item(row, 0)->setData(Qt::UserRole, static_cast<int>(advice.task));
+        if (!advice.whyNoCliAfter.isEmpty())
+            ranking_->item(row, static_cast<int>(texts.size()) - 1)
+                ->setToolTip(advice.whyNoCliAfter);
+    }
 }
 
 void MultiTaskWindow::CellEdited(QTableWidgetItem* item) {
@@ -449,14 +508,29 @@ void MultiTaskWindow::ShowTaskInSheet() {
                                   .arg(task.name),
                               QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
         return;
-    lifting::Job job;
-    job.units = file_.job.units;
-    job.duration = file_.job.duration;
-    job.coupling = task.coupling;
-    job.entries = task.entries;
-    sheet_.form().EnterJob(job, true);
+    sheet_.form().EnterJob(lifting::SheetJobOf(file_.job, static_cast<std::size_t>(row)), true);
     sheet_.form().raise();
     sheet_.form().activateWindow();
+}
+
+void MultiTaskWindow::RedesignTask() {
+    const int row = CurrentTask();
+    if (row < 0)
+        return;
+    const auto task = static_cast<std::size_t>(row);
+    lifting::JobDetails details = file_.details;
+    details.title =
+        QStringLiteral("%1 (a task of %2)")
+            .arg(file_.job.tasks[task].name, file_.details.title.isEmpty()
+                                                 ? QStringLiteral("an untitled multi-task job")
+                                                 : file_.details.title);
+    // A job of its own, owned by the sheet's window, so that the multi-task
+    // job and its file stay as they are.
+    auto* copy = new JobWindow;
+    copy->setParent(&sheet_);
+    copy->StartUnsaved(details, lifting::SheetJobOf(file_.job, task));
+    copy->form().show();
+    ShowRedesign(*copy);
 }
 
 void MultiTaskWindow::EditDetails() {

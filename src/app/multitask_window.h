@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 class QTableWidgetItem;
+class QTimer;
 class QUndoStack;
 
 namespace app {
@@ -53,6 +54,8 @@ class MultiTaskWindow : public QMainWindow {
     void MoveTask(int by);
     void AddSheetAsTask();
     void ShowTaskInSheet();
+    // Opens the selected task as a new, unsaved job with its Redesign window.
+    void RedesignTask();
     void ExportPdf();
     void Print();
     // Save, Discard or Cancel over unsaved changes, before doing ("closing
@@ -69,6 +72,7 @@ class MultiTaskWindow : public QMainWindow {
 
   private:
     void Fill();
+    void FillRanking();
     void CellEdited(QTableWidgetItem* item);
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
@@ -89,6 +93,8 @@ class MultiTaskWindow : public QMainWindow {
     QLabel* details_;
     QLabel* cli_;
     QLabel* note_;
+    QTableWidget* ranking_; // what to change first, largest contribution first
+    QTimer* rankingDue_;    // fills the ranking once typing pauses
     QUndoStack* undo_;
     bool filling_ = false;
     int editSession_ = 0; // counts the editors opened, so that one editor's

@@ -1,10 +1,12 @@
 // The multi-task window driven by its keys as a user types a job: the CLI it
 // shows against lifting::Compute and a hand-worked figure, a refused text and
-// its undo, the report read back from its PDF, and closing the worksheet with
-// the job unsaved.
+// its undo, the report read back from its PDF, the ranking of what to change
+// first and a task opened for redesign, and closing the worksheet with the job
+// unsaved.
 #include "app/job_window.h"
 #include "app/multitask_report.h"
 #include "app/multitask_window.h"
+#include "app/redesign_window.h"
 #include "harness/modal.h"
 #include "worksheet/form1.h"
 
@@ -103,8 +105,51 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_TRUE(text.contains(QStringLiteral("CLI 0.67"))) << text.toStdString();
-    for (const char* name : {"Top layer", "Middle layer", "Bottom layer"})
+    for (const char* name : {"Top layer", "Middle layer", "Bottom layer", "What to change first"})
         EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+
+    // What to change first, by what each task adds, not by rank: the third
+    // adds 0.022, the second 0.021 (above); shares of 0.668: 93.6, 3.3 and
+    // 3.1 %.
+    const QTableWidget* ranking = nullptr;
+    for (const QTableWidget* table : window.findChildren<QTableWidget*>()) {
+        if (table->accessibleName() == QStringLiteral("What to change first"))
+            ranking = table;
+    }
+    ASSERT_NE(ranking, nullptr);
+    const QStringList ranked{QStringLiteral("Top layer|0.63|93.6 %"),
+                             QStringLiteral("Bottom layer|0.02|3.3 %"),
+                             QStringLiteral("Middle layer|0.02|3.1 %")};
+    const auto shown = [ranking] {
+        QStringList rows;
+        for (int row = 0; row < ranking->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 3; ++column)
+                cells << ranking->item(row, column)->text();
+            rows << cells.join(u'|');
+        }
+        return rows;
+    };
+    // It follows once the typing pauses.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == ranked; }))
+        << shown().join(u'\n').toStdString();
+
+    // Ctrl+R opens the selected task as a calculated job of its own, named
+    // after it, with its guidance; the multi-task job stays as it was.
+    window.table().setCurrentCell(1, app::MultiTaskWindow::FirstEntry);
+    Press(window, "Ctrl+R");
+    const auto copies = sheet.findChildren<app::JobWindow*>();
+    ASSERT_EQ(copies.size(), 1);
+    app::JobWindow& copy = *copies.front();
+    EXPECT_TRUE(copy.details().title.startsWith(QStringLiteral("Middle layer (a task of")))
+        << copy.details().title.toStdString();
+    EXPECT_TRUE(copy.IsModified());
+    EXPECT_EQ(copy.form().Text(lifting::Cell::RwlOrigin), QStringLiteral("47.9"));
+    const auto* guidance = copy.form().findChild<app::RedesignWindow*>();
+    ASSERT_NE(guidance, nullptr);
+    EXPECT_TRUE(guidance->isVisible());
+    EXPECT_EQ(window.file().job.tasks.size(), 3u);
+    delete &copy;
 
     // Closing the worksheet asks over the multi-task job's changes too:
     // Cancel keeps both windows, Discard closes both.
