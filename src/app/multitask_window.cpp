@@ -197,8 +197,11 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     ranking_->setColumnWidth(4, 240);
     ranking_->verticalHeader()->setDefaultSectionSize(ranking_->fontMetrics().height() + 6);
     ranking_->setMaximumHeight(140);
-    // A task of the ranking opens for redesign.
+    // A task of the ranking opens for redesign; not while the ranking is
+    // behind an edit, whose rows may name other tasks.
     connect(ranking_, &QTableWidget::cellActivated, this, [this](int row) {
+        if (rankingDue_->isActive())
+            return;
         SelectTask(ranking_->item(row, 0)->data(Qt::UserRole).toInt());
         RedesignTask();
     });
@@ -531,6 +534,12 @@ void MultiTaskWindow::RedesignTask() {
     copy->StartUnsaved(details, lifting::SheetJobOf(file_.job, task));
     copy->form().show();
     ShowRedesign(*copy);
+    // At the end that governs the task, as the ranking names it.
+    const lifting::TaskResult result =
+        lifting::ComputeTask(file_.job.tasks[task], file_.job.units, file_.job.duration);
+    auto* guidance = copy->form().findChild<RedesignWindow*>();
+    if (guidance != nullptr && result.HasIndices())
+        guidance->SelectEnd(result.values->governing);
 }
 
 void MultiTaskWindow::EditDetails() {

@@ -209,6 +209,10 @@ void RedesignWindow::ShowFactor(int end) {
     pages_[static_cast<std::size_t>(end)].detail->setText(lines.join(QLatin1Char('\n')));
 }
 
+void RedesignWindow::SelectEnd(lifting::End end) {
+    tabs_->setCurrentIndex(static_cast<int>(end));
+}
+
 void RedesignWindow::TryChange() {
     const lifting::FactorAdvice* f = Chosen();
     if (f == nullptr || !f->change)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lifting/multitask.h"
 #include "lifting/redesign.h"
 
 #include <QDialog>
@@ -36,6 +37,8 @@ class RedesignWindow : public QDialog {
     void Refresh();
     // Opens the change of the factor chosen on the end shown.
     void TryChange();
+    // Shows the end's guidance.
+    void SelectEnd(lifting::End end);
 
   protected:
     void changeEvent(QEvent* event) override;
