@@ -82,11 +82,13 @@ void DrawHeads(QPainter& painter, const QRectF& area,
                const std::array<QString, 2>& summaries, const QString& page = {}) {
     const double half = (area.width() - kGap) / 2;
     for (std::size_t side = 0; side < 2; ++side) {
-        DrawReportHeader(
-            painter, QRectF(area.left() + side * (half + kGap), area.top(), half, kHeaderHeight),
-            *details[side],
-            QString::fromLatin1(kSides[side]).toUpper() + (side == 1 ? page : QString()),
-            summaries[side]);
+        DrawReportHeader(painter,
+                         QRectF(area.left() + static_cast<double>(side) * (half + kGap), area.top(),
+                                half, kHeaderHeight),
+                         *details[side],
+                         QString::fromLatin1(kSides[side]).toUpper() +
+                             (side == 1 ? page : QString()),
+                         summaries[side]);
     }
 }
 
@@ -144,7 +146,7 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::JobComparis
     painter.setPen(kInk);
     painter.setFont(ReportFont(9, true));
     for (std::size_t end = 0; end < 2; ++end) {
-        const double x = area.left() + kLabelColumn + end * group;
+        const double x = area.left() + kLabelColumn + static_cast<double>(end) * group;
         DrawReportLine(painter, QRectF(x, y, 3 * kValueColumn - 4, kRowHeight),
                        QLatin1String(kEnds[end]), Qt::AlignHCenter);
         DrawRule(painter, x + 4, x + 3 * kValueColumn - 4, y + kRowHeight - 1);
@@ -152,11 +154,12 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::JobComparis
     y += kRowHeight;
     painter.setFont(ReportFont(8, true));
     for (std::size_t end = 0; end < 2; ++end) {
-        const double x = area.left() + kLabelColumn + end * group;
+        const double x = area.left() + kLabelColumn + static_cast<double>(end) * group;
         for (std::size_t c = 0; c < 3; ++c)
-            DrawReportLine(painter, QRectF(x + c * kValueColumn, y, kValueColumn - 4, kRowHeight),
-                           c < 2 ? QLatin1String(kSides[c]) : QLatin1String("Change"),
-                           Qt::AlignRight);
+            DrawReportLine(
+                painter,
+                QRectF(x + static_cast<double>(c) * kValueColumn, y, kValueColumn - 4, kRowHeight),
+                c < 2 ? QLatin1String(kSides[c]) : QLatin1String("Change"), Qt::AlignRight);
     }
     y += kRowHeight;
     const UnitNames names = UnitNamesOf(comparison.units);
@@ -170,7 +173,7 @@ void DrawTable(QPainter& painter, const QRectF& area, const lifting::JobComparis
         for (std::size_t end = 0; end < 2; ++end) {
             const Cell cell = cells[end];
             const bool changed = comparison.changed[cell];
-            double x = area.left() + kLabelColumn + end * group;
+            double x = area.left() + kLabelColumn + static_cast<double>(end) * group;
             for (std::size_t side = 0; side < 2; ++side, x += kValueColumn)
                 DrawValue(painter, QRectF(x, y, kValueColumn, kRowHeight),
                           comparison.jobs[side].cells[cell], changed);
@@ -373,8 +376,9 @@ void PaintMultiTaskComparison(QPainter& painter, const QRectF& page,
     y += 19;
     const double half = (page.width() - kGap) / 2;
     for (std::size_t side = 0; side < 2; ++side) {
-        DrawReading(painter, QPointF(page.left() + side * (half + kGap), y), half,
-                    QLatin1String(kSides[side]), lifting::BandOf(comparison.results[side].cli),
+        DrawReading(painter, QPointF(page.left() + static_cast<double>(side) * (half + kGap), y),
+                    half, QLatin1String(kSides[side]),
+                    lifting::BandOf(comparison.results[side].cli),
                     CompositeSummary(comparison.results[side]));
     }
     y += 30;
