@@ -6,6 +6,7 @@
 #include "lifting/job.h"
 #include "lifting/job_file.h"
 #include "lifting/multitask_file.h"
+#include "lifting/no_index.h"
 #include "lifting/options.h"
 #include "lifting/sheet_engine.h"
 
@@ -102,14 +103,15 @@ void EndRow(CsvWriter* out, std::size_t emptyFields, const QString& error) {
 }
 
 // Writes each result cell's text as the sheet shows it, or the band of its
-// index; no band where there is no index.
+// index; no band where no risk can be read from the index.
 void WriteResults(CsvWriter* out, const lifting::SheetEngine& sheet, lifting::FigureTexts* texts) {
     using Kind = lifting::Content::Kind;
     for (const Result& result : kResults) {
         const lifting::Content& content = sheet[result.cell];
         if (result.shows == Result::Shows::Band) {
-            out->Field(QByteArrayView(
-                content.kind == Kind::Number ? lifting::BandOf(content.number.value).name : ""));
+            const std::optional<float> index =
+                lifting::ReadableIndex(sheet, result.cell == Cell::LiOrigin);
+            out->Field(QByteArrayView(index ? lifting::BandOf(*index).name : ""));
             continue;
         }
         switch (content.kind) {

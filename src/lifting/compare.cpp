@@ -78,20 +78,10 @@ double CellValue(const SheetEngine& sheet, Cell cell) {
 }
 
 EndResult EndOf(const SheetEngine& sheet, bool origin, const Conversion& conversion) {
-    const float rwl = origin ? sheet.rwlORIGIN : sheet.rwlDESTIN;
-    const QString& weight = origin ? sheet.MyvalueLavg : sheet.MyvalueLmax;
     EndResult end;
-    end.rwl = rwl * conversion.weight;
-    const std::optional<float> index = LiftingIndex(Val(weight), rwl);
-    if (!index) {
-        end.whyNoIndex = WhyNoIndex(sheet, origin);
-    } else if (!(*index > 0)) {
-        // An index of 0 would read as the safest lift there is.
-        end.whyNoIndex = QStringLiteral("no object weight above 0 was entered");
-    } else {
-        end.index = *index;
-        end.band = &BandOf(end.index);
-    }
+    end.rwl = (origin ? sheet.rwlORIGIN : sheet.rwlDESTIN) * conversion.weight;
+    end.index = ReadableIndex(sheet, origin, &end.whyNoIndex);
+    end.band = &BandOf(end.index);
     return end;
 }
 

@@ -95,4 +95,16 @@ QString WhyNoIndex(const SheetEngine& sheet, bool origin) {
     return reasons.join(QStringLiteral("; "));
 }
 
+std::optional<float> ReadableIndex(const SheetEngine& sheet, bool origin, QString* why) {
+    const std::optional<float> index =
+        LiftingIndex(Val(origin ? sheet.MyvalueLavg : sheet.MyvalueLmax),
+                     origin ? sheet.rwlORIGIN : sheet.rwlDESTIN);
+    if (index && *index > 0)
+        return index;
+    if (why != nullptr)
+        *why = index ? QStringLiteral("no object weight above 0 was entered")
+                     : WhyNoIndex(sheet, origin);
+    return std::nullopt;
+}
+
 } // namespace lifting

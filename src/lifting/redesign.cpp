@@ -178,11 +178,9 @@ EndAdvice AdviceAt(const SheetEngine& sheet, const Job& job, bool origin) {
                        Multipliers(sheet, origin)};
     EndAdvice advice;
     advice.heaviest = origin ? sheet.rwlORIGIN : sheet.rwlDESTIN;
-    advice.index = LiftingIndex(end.weight, advice.heaviest);
-    if (!advice.index) {
-        advice.whyNoIndex = WhyNoIndex(sheet, origin);
+    advice.index = ReadableIndex(sheet, origin, &advice.whyNoIndex);
+    if (!advice.index)
         return advice;
-    }
     const bool high = IsHigh(Val(origin ? sheet.myvalueHOV : sheet.myvalueHDV), units);
     for (const double rate : TableFrequencies()) {
         const std::optional<float> index =

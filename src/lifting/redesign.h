@@ -42,8 +42,8 @@ struct FactorAdvice {
 };
 
 struct EndAdvice {
-    // None where the RWL is 0; whyNoIndex then says why, and nothing else is
-    // worked out.
+    // None where the RWL is 0 or no object weight above 0 was entered;
+    // whyNoIndex then says why, and nothing else is worked out.
     std::optional<float> index;
     QString whyNoIndex;
     float heaviest = 0; // the RWL: the heaviest object at an index of 1.0

@@ -95,6 +95,8 @@ const QByteArray kHeader = "name,units,duration,coupling,lavg,lmax,origin_h,orig
 // *0.88 = 8.28; LI 10/13.11 = 0.76, 12/8.28 = 1.45.
 // too far: the dish washer with origin H 30 in, beyond 25: HM 0, so no index
 // and no band at the origin.
+// no weight: the dish washer with L(AVG) 0: an index of 0.0 that reads in no
+// band, as no risk can be read from a lift of nothing.
 const std::map<std::string, std::vector<std::string>> kExpected{
     {"dish washer",
      {"0.50", "0.50",           "0.90",           "0.83", "37", "0.87", "0.90", "0.90",
@@ -106,6 +108,9 @@ const std::map<std::string, std::vector<std::string>> kExpected{
     {"too far",
      {"0.00", "0.50", "0.90", "0.83", "37",   "0.87", "0.90", "0.90", "0.80",           "0.80",
       "1.00", "1.00", "51",   "0.0",  "13.3", "N/A",  "1.5",  "",     "increased risk", ""}},
+    {"no weight",
+     {"0.50", "0.50", "0.90", "0.83", "37",   "0.87", "0.90", "0.90", "0.80",           "0.80",
+      "1.00", "1.00", "51",   "14.3", "13.3", "0.0",  "1.5",  "",     "increased risk", ""}},
 };
 // The result columns, in their order.
 const QList<QByteArray> kResults =
@@ -115,7 +120,8 @@ const QList<QByteArray> kResults =
         .split(',');
 constexpr char kJobs[] = "dish washer,us,1,good,20,20,20,44,20,7,30,30,5\n"
                          "crate,metric,2,fair,10,12,30,50,40,120,0,45,1\n"
-                         "too far,us,1,good,20,20,30,44,20,7,30,30,5\n";
+                         "too far,us,1,good,20,20,30,44,20,7,30,30,5\n"
+                         "no weight,us,1,good,0,20,20,44,20,7,30,30,5\n";
 
 void ExpectResults(const std::map<std::string, std::string>& row, const std::string& job) {
     SCOPED_TRACE(job);
@@ -148,11 +154,10 @@ TEST(Batch, WorksTheJobsOfACsvFileAndOfJobFiles) {
     EXPECT_EQ(piped.exit, 0) << piped.err;
     EXPECT_EQ(written.readAll(), piped.out);
     const auto rows = Rows(piped.out);
-    ASSERT_EQ(rows.size(), 3U);
-    ExpectResults(rows[0], "dish washer");
+    ASSERT_EQ(rows.size(), 4U);
     EXPECT_EQ(rows[0].at("name"), "dish washer");
-    ExpectResults(rows[1], "crate");
-    ExpectResults(rows[2], "too far");
+    for (const auto& row : rows)
+        ExpectResults(row, row.at("name"));
 
     Write(dir, QStringLiteral("dish washer.liftjob"), DishWasherJobFile());
     const Outcome jobs = Batch(dir, {QStringLiteral("dish washer.liftjob")});
