@@ -23,15 +23,10 @@ using lifting::Cell;
 
 // Page measures are in points (1/72 inch).
 constexpr double kGap = 12;
-constexpr double kHeaderHeight = 104;
-constexpr double kFooterHeight = 12;
 constexpr double kRowHeight = 14;
 constexpr double kLabelColumn = 190;
 constexpr double kValueColumn = 50;
 
-const QColor kInk(0, 0, 0);
-const QColor kMuted(90, 90, 90);
-const QColor kWarning(150, 0, 0);
 // Behind a value that reads otherwise after the change; light enough to
 // print, and the value is bold besides.
 const QColor kChanged(255, 236, 170);
@@ -84,7 +79,7 @@ void DrawHeads(QPainter& painter, const QRectF& area,
     for (std::size_t side = 0; side < 2; ++side) {
         DrawReportHeader(painter,
                          QRectF(area.left() + static_cast<double>(side) * (half + kGap), area.top(),
-                                half, kHeaderHeight),
+                                half, kReportHeaderHeight),
                          *details[side],
                          QString::fromLatin1(kSides[side]).toUpper() +
                              (side == 1 ? page : QString()),
@@ -200,7 +195,7 @@ void PaintJobComparison(QPainter& painter, const QRectF& page,
         summaries[side] = JobSummary(job.units, job.duration, job.coupling);
     }
     DrawHeads(painter, page, {&comparison.jobs[0].details, &comparison.jobs[1].details}, summaries);
-    const double top = page.top() + kHeaderHeight + kGap;
+    const double top = page.top() + kReportHeaderHeight + kGap;
     const QRectF table(page.left(), top, kLabelColumn + 6 * kValueColumn + kGap,
                        (kReportRows.size() + 2) * kRowHeight);
     DrawTable(painter, table, comparison);
@@ -291,7 +286,7 @@ void PaintMultiTaskComparison(QPainter& painter, const QRectF& page,
         valuesWidth += column.width;
     const double nameWidth = page.width() - sideWidth - valuesWidth;
     const double rowHeight = 11;
-    double y = page.top() + kHeaderHeight + kGap;
+    double y = page.top() + kReportHeaderHeight + kGap;
     double x = page.left();
     auto cell = [&](double width, const QString& text, bool changed = false,
                     Qt::Alignment align = Qt::AlignRight) {
@@ -400,9 +395,10 @@ void PaintPage(QPainter& painter, const std::array<QString, 2>& files,
     painter.scale(scale, scale);
     const QRectF page(0, 0, device.width() / scale, device.height() / scale);
     painter.setRenderHint(QPainter::Antialiasing);
-    paint(page.adjusted(0, 0, 0, -kFooterHeight - kGap / 2));
+    paint(page.adjusted(0, 0, 0, -kReportFooterHeight - kGap / 2));
     DrawReportFooter(
-        painter, QRectF(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight),
+        painter,
+        QRectF(page.left(), page.bottom() - kReportFooterHeight, page.width(), kReportFooterHeight),
         QStringLiteral("Before: %1  ·  After: %2").arg(FileWords(files[0]), FileWords(files[1])));
     painter.restore();
 }

@@ -5,9 +5,6 @@
 #include "lifting/bands.h"
 #include "lifting/numbers.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -18,19 +15,8 @@ namespace {
 using lifting::Entry;
 
 // Page measures are in points (1/72 inch).
-constexpr double kHeaderHeight = 78;
 constexpr double kRowHeight = 12;
 constexpr double kGap = 10;
-
-const QColor kInk(0, 0, 0);
-const QColor kMuted(90, 90, 90);
-const QColor kRule(160, 160, 160);
-const QColor kWarning(150, 0, 0);
-
-// By lifting::Units and lifting::Duration.
-constexpr std::array kUnitNames{"U.S. customary (in, lb)", "Metric (cm, kg)"};
-constexpr std::array kDurations{"up to 1 hour", "over 1, up to 2 hours", "over 2, up to 8 hours"};
-constexpr std::array kCouplings{"Good", "Fair", "Poor"};
 
 // The rules as the report states them; the fourth names the interpolation
 // where there was one.
@@ -55,71 +41,10 @@ constexpr auto kNotApplicableRule =
     "9. Where an FIRWL is 0 or less, or a summed FM is 0, the task or the CLI is N/A. 10. Up to "
     "30 tasks; above 10 the index is less established.";
 
-void Rule(QPainter& painter, double x1, double x2, double y) {
-    painter.save();
-    painter.setPen(QPen(kRule, 0.5));
-    painter.drawLine(QPointF(x1, y), QPointF(x2, y));
-    painter.restore();
-}
-
-QColor ColorOf(const lifting::Band& band) {
-    return {band.color.red, band.color.green, band.color.blue};
-}
-
 const lifting::CompositeStep* StepOf(const lifting::MultiTaskResult& result, std::size_t task) {
     const auto found = std::find_if(result.steps.begin(), result.steps.end(),
                                     [task](const auto& step) { return step.task == task; });
     return found == result.steps.end() ? nullptr : &*found;
-}
-
-void DrawHeader(QPainter& painter, const QRectF& area, const lifting::MultiTaskFile& file, int page,
-                int pages) {
-    const lifting::JobDetails& details = file.details;
-    const double w = area.width();
-    const double x = area.left();
-    double y = area.top();
-    painter.setPen(kMuted);
-    painter.setFont(ReportFont(8));
-    DrawReportLine(painter, QRectF(x, y, w / 2, 10),
-                   QStringLiteral("Multi-task lifting analysis: %1 tasks, page %2 of %3")
-                       .arg(file.job.tasks.size())
-                       .arg(page + 1)
-                       .arg(pages));
-    DrawReportLine(
-        painter, QRectF(x + w / 2, y, w / 2, 10),
-        QStringLiteral("%1  ·  Work duration %2")
-            .arg(QLatin1String(kUnitNames.at(static_cast<std::size_t>(file.job.units))),
-                 QLatin1String(kDurations.at(static_cast<std::size_t>(file.job.duration)))),
-        Qt::AlignRight);
-    y += 13;
-    painter.setFont(ReportFont(15, true));
-    painter.setPen(details.title.isEmpty() ? kMuted : kInk);
-    DrawReportLine(painter, QRectF(x, y, w, 19),
-                   details.title.isEmpty() ? QStringLiteral("Untitled job") : details.title);
-    y += 23;
-    struct Field {
-        const char* label;
-        const QString& value;
-        double from;
-        double to;
-    };
-    const std::array fields{
-        Field{"TASK OR DEPARTMENT", details.task, 0.0, 0.30},
-        Field{"ANALYST", details.analyst, 0.32, 0.52},
-        Field{"DATE", details.date, 0.54, 0.66},
-        Field{"NOTES", details.notes, 0.68, 1.0},
-    };
-    for (const Field& field : fields) {
-        const QRectF box(x + field.from * w, y, (field.to - field.from) * w, 22);
-        painter.setFont(ReportFont(7));
-        painter.setPen(kMuted);
-        DrawReportLine(painter, QRectF(box.left(), box.top(), box.width(), 9),
-                       QLatin1String(field.label));
-        painter.setFont(ReportFont(9));
-        painter.setPen(kInk);
-        DrawReportLine(painter, QRectF(box.left(), box.top() + 9, box.width(), 12), field.value);
-        Rule(painter, box.left(), box.right(), box.bottom());
-    }
 }
 
 // The tasks first..last of the job, each in a row.
@@ -152,22 +77,21 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
     for (const TaskValueColumn& column : kTaskValueColumns)
         cell(width(column), QString::fromUtf8(column.header));
     y += kRowHeight;
-    Rule(painter, area.left(), area.right(), y);
+    DrawRule(painter, area.left(), area.right(), y);
     painter.setFont(ReportFont(8));
     for (std::size_t i = first; i < last; ++i) {
         const lifting::Task& task = file.job.tasks[i];
         x = area.left();
         cell(kNumber, QString::number(i + 1));
         cell(nameWidth, QStringLiteral("  ") + task.name, Qt::AlignLeft);
-        cell(kCoupling, QLatin1String(kCouplings.at(static_cast<std::size_t>(task.coupling))),
-             Qt::AlignLeft);
+        cell(kCoupling, CouplingName(task.coupling), Qt::AlignLeft);
         for (const TaskEntryColumn& column : kTaskEntryColumns)
             cell(kEntry, task[column.entry].value_or(QString()));
         for (const TaskValueColumn& column : kTaskValueColumns)
             cell(width(column), TaskValueText(result, i, column.value));
         y += kRowHeight;
     }
-    Rule(painter, area.left(), area.right(), y);
+    DrawRule(painter, area.left(), area.right(), y);
     // Why a task has no indices.
     painter.setPen(kWarning);
     for (std::size_t i = first; i < last; ++i) {
@@ -208,7 +132,7 @@ void DrawSteps(QPainter& painter, const QRectF& area, const lifting::MultiTaskFi
     std::transform(kHeaders.begin(), kHeaders.end(), headers.begin(),
                    [](const char* h) { return QString::fromUtf8(h); });
     row(headers);
-    Rule(painter, area.left(), area.right(), y);
+    DrawRule(painter, area.left(), area.right(), y);
     painter.setFont(ReportFont(8));
     if (result.steps.empty()) {
         painter.setPen(kMuted);
@@ -232,7 +156,7 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const lifting::MultiTask
     double y = area.top();
     const lifting::Band& band = lifting::BandOf(result.cli);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ColorOf(band));
+    painter.setBrush(BandColor(band));
     painter.drawRect(QRectF(area.left(), y, 6, 30));
     painter.setPen(kInk);
     painter.setFont(ReportFont(13, true));
@@ -246,7 +170,7 @@ void DrawMeaning(QPainter& painter, const QRectF& area, const lifting::MultiTask
     painter.setFont(ReportFont(8));
     for (const lifting::Band& each : lifting::kBands) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ColorOf(each));
+        painter.setBrush(BandColor(each));
         painter.drawEllipse(QPointF(area.left() + 4, y + 5.5), 3, 3);
         painter.setPen(kInk);
         DrawReportLine(painter, QRectF(area.left() + 12, y, 60, 11), QLatin1String(each.bound));
@@ -286,21 +210,6 @@ void DrawRules(QPainter& painter, const QRectF& area, const lifting::MultiTaskRe
     }
 }
 
-void DrawFooter(QPainter& painter, const QRectF& area, const QString& fileName) {
-    Rule(painter, area.left(), area.right(), area.top());
-    painter.setPen(kMuted);
-    painter.setFont(ReportFont(7));
-    DrawReportLine(painter, area.adjusted(0, 2, 0, 0),
-                   fileName.isEmpty() ? QStringLiteral("Not saved to a file")
-                                      : QFileInfo(fileName).fileName());
-    DrawReportLine(painter, area.adjusted(0, 2, 0, 0),
-                   QStringLiteral("Printed %1  ·  %2 %3")
-                       .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
-                            QCoreApplication::applicationName(),
-                            QCoreApplication::applicationVersion()),
-                   Qt::AlignRight);
-}
-
 void PaintPage(QPainter& painter, const lifting::MultiTaskFile& file, const QString& fileName,
                int page, int pages) {
     const lifting::MultiTaskResult result = lifting::Compute(file.job);
@@ -311,26 +220,32 @@ void PaintPage(QPainter& painter, const lifting::MultiTaskFile& file, const QStr
     const QRectF area(0, 0, device.width() / scale, device.height() / scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    DrawHeader(painter, QRectF(area.left(), area.top(), area.width(), kHeaderHeight), file, page,
-               pages);
-    const QRectF footer(area.left(), area.bottom() - 12, area.width(), 12);
+    DrawReportHeader(painter, QRectF(area.left(), area.top(), area.width(), kReportHeaderHeight),
+                     file.details,
+                     QStringLiteral("Multi-task lifting analysis: %1 tasks, page %2 of %3")
+                         .arg(file.job.tasks.size())
+                         .arg(page + 1)
+                         .arg(pages),
+                     JobSummary(file.job.units, file.job.duration, std::nullopt));
+    const QRectF footer(area.left(), area.bottom() - kReportFooterHeight, area.width(),
+                        kReportFooterHeight);
     // The last page: what to change first.
     if (page == pages - 1) {
-        DrawRanking(painter, area.adjusted(0, kHeaderHeight, 0, 0), file.job, result);
-        DrawFooter(painter, footer, fileName);
+        DrawRanking(painter, area.adjusted(0, kReportHeaderHeight, 0, 0), file.job, result);
+        DrawReportFooter(painter, footer, FileWords(fileName));
         painter.restore();
         return;
     }
     const std::size_t first = static_cast<std::size_t>(page) * kTasksPerPage;
     const std::size_t last = std::min(first + kTasksPerPage, file.job.tasks.size());
     const double tasksEnd =
-        DrawTasks(painter, area.adjusted(0, kHeaderHeight, 0, 0), file, result, first, last);
+        DrawTasks(painter, area.adjusted(0, kReportHeaderHeight, 0, 0), file, result, first, last);
     const double top = tasksEnd + kGap;
     const double split = area.width() * 0.58;
     DrawSteps(painter, QRectF(area.left(), top, split - kGap, 0), file, result, first, last);
     DrawMeaning(painter, QRectF(area.left() + split, top, area.width() - split, 0), result);
     DrawRules(painter, QRectF(area.left(), footer.top() - 9 * 10 - 4, area.width(), 0), result);
-    DrawFooter(painter, footer, fileName);
+    DrawReportFooter(painter, footer, FileWords(fileName));
     painter.restore();
 }
 

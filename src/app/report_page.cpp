@@ -27,18 +27,11 @@ using lifting::Cell;
 
 // Page measures are in points (1/72 inch).
 constexpr double kGap = 12;
-constexpr double kHeaderHeight = 104;
-constexpr double kFooterHeight = 12;
 constexpr double kNoteHeight = 14;
 constexpr double kRowHeight = 14;
 // The table and the meaning of the indices need this much beside the sheet.
 constexpr double kRightColumn = 290;
 constexpr double kValueColumn = 58;
-
-const QColor kInk(0, 0, 0);
-const QColor kMuted(90, 90, 90);
-const QColor kRule(160, 160, 160);
-const QColor kWarning(150, 0, 0);
 
 // The text with each of its line breaks, of any system, as the one given.
 QString WithBreaks(QString text, QChar lineBreak) {
@@ -92,20 +85,24 @@ UnitNames UnitNamesOf(lifting::Units units) {
                                                 : UnitNames{"Metric", "cm", "kg"};
 }
 
+QLatin1StringView CouplingName(lifting::Coupling coupling) {
+    // By lifting::Coupling.
+    constexpr std::array kCouplings{"Good", "Fair", "Poor"};
+    return QLatin1StringView(kCouplings.at(static_cast<std::size_t>(coupling)));
+}
+
 QString JobSummary(lifting::Units units, lifting::Duration duration,
                    std::optional<lifting::Coupling> coupling) {
     // By lifting::Duration and lifting::Coupling.
     constexpr std::array kDurations{"up to 1 hour", "over 1, up to 2 hours",
                                     "over 2, up to 8 hours"};
-    constexpr std::array kCouplings{"Good", "Fair", "Poor"};
     const UnitNames names = UnitNamesOf(units);
     QString summary = QStringLiteral("%1 (%2, %3)  ·  Work duration %4")
                           .arg(QLatin1String(names.system), QLatin1String(names.length),
                                QLatin1String(names.mass),
                                QLatin1String(kDurations.at(static_cast<std::size_t>(duration))));
     if (coupling)
-        summary += QStringLiteral("  ·  Coupling ") +
-                   QLatin1String(kCouplings.at(static_cast<std::size_t>(*coupling)));
+        summary += QStringLiteral("  ·  Coupling ") + CouplingName(*coupling);
     return summary;
 }
 
@@ -432,7 +429,8 @@ double DrawGuidance(QPainter& painter, const QRectF& area, const char* name,
 void DrawRedesignPage(QPainter& painter, const QRectF& page, const ReportInput& input,
                       const std::array<lifting::EndAdvice, 2>& advice) {
     DrawReportFooter(
-        painter, QRectF(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight),
+        painter,
+        QRectF(page.left(), page.bottom() - kReportFooterHeight, page.width(), kReportFooterHeight),
         FileWords(input.fileName));
     double y = page.top();
     painter.setPen(kMuted);
@@ -514,10 +512,11 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
     const lifting::Shown cells = sheet.ShownCells();
 
     DrawReportHeader(
-        painter, QRectF(page.left(), page.top(), page.width(), kHeaderHeight), input.job.details,
-        sheet.windowTitle(),
+        painter, QRectF(page.left(), page.top(), page.width(), kReportHeaderHeight),
+        input.job.details, sheet.windowTitle(),
         JobSummary(input.job.job.units, input.job.job.duration, input.job.job.coupling));
-    const QRectF footer(page.left(), page.bottom() - kFooterHeight, page.width(), kFooterHeight);
+    const QRectF footer(page.left(), page.bottom() - kReportFooterHeight, page.width(),
+                        kReportFooterHeight);
     DrawReportFooter(painter, footer, FileWords(input.fileName));
 
     // Notes over the footer: entries the sheet left unmade, else the cells
@@ -547,7 +546,7 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
         bottom -= kNoteHeight;
     }
 
-    const double top = page.top() + kHeaderHeight + kGap;
+    const double top = page.top() + kReportHeaderHeight + kGap;
     const double ratio = static_cast<double>(sheet.height()) / sheet.width();
     const double sheetWidth = std::min(page.width() - kGap - kRightColumn, (bottom - top) / ratio);
     DrawSheet(painter, sheet, QRectF(page.left(), top, sheetWidth, sheetWidth * ratio));

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLatin1StringView>
 #include <QRectF>
 #include <QString>
 
@@ -36,6 +37,12 @@ int ReportPageCount(const ReportInput& input);
 // that is never shown, so the first page holds what the window shows for it.
 void PaintReport(QPainter& painter, const ReportInput& input, int page);
 
+// The reports' inks: text, what is said beside it, rules, and warnings.
+inline const QColor kInk(0, 0, 0);
+inline const QColor kMuted(90, 90, 90);
+inline const QColor kRule(160, 160, 160);
+inline const QColor kWarning(150, 0, 0);
+
 // The reports' lettering: a font of points on paper, and one line of text in
 // rect, elided where it is too long.
 QFont ReportFont(int points, bool bold = false);
@@ -56,19 +63,24 @@ struct UnitNames {
     const char* mass;
 };
 UnitNames UnitNamesOf(lifting::Units units);
+// "Good", "Fair" or "Poor".
+QLatin1StringView CouplingName(lifting::Coupling coupling);
 // "U.S. customary (in, lb)  ·  Work duration up to 1 hour  ·  Coupling Good",
 // without the coupling where there is none for the whole job.
 QString JobSummary(lifting::Units units, lifting::Duration duration,
                    std::optional<lifting::Coupling> coupling);
 
 // The head of a page: left and right above the job's title, and its task,
-// analyst, date and notes in fields ruled as on a paper form, over the area.
+// analyst, date and notes in fields ruled as on a paper form, over the area,
+// kReportHeaderHeight points high.
+inline constexpr double kReportHeaderHeight = 104;
 void DrawReportHeader(QPainter& painter, const QRectF& area, const lifting::JobDetails& details,
                       const QString& left, const QString& right);
 // "File job.liftjob", or that the job was never saved.
 QString FileWords(const QString& fileName);
 // The foot of a page: where the job came from, the date of printing and the
-// program's version.
+// program's version, kReportFooterHeight points high.
+inline constexpr double kReportFooterHeight = 12;
 void DrawReportFooter(QPainter& painter, const QRectF& area, const QString& source);
 
 // The rows of the report's table: each names two cells of the sheet (the

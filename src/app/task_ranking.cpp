@@ -13,10 +13,6 @@ constexpr double kRowHeight = 12;
 // By kRankingHeaders, after a column for the place in the ranking.
 constexpr std::array kWidths{0.04, 0.20, 0.09, 0.07, 0.16, 0.34, 0.10};
 
-const QColor kInk(0, 0, 0);
-const QColor kMuted(90, 90, 90);
-const QColor kWarning(150, 0, 0);
-
 constexpr auto kExplained =
     "The tasks by what each adds to the CLI: the STLI of the task ranked first, the \u0394LI of "
     "each other. For the first %1, the smallest multiplier at the task's governing end, the "
