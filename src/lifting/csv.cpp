@@ -186,14 +186,6 @@ void CsvWriter::Grow(std::size_t n) {
     buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
 }
 
-char* CsvWriter::Start(std::size_t n) {
-    char* out = Room(n + 1);
-    if (recordStarted_)
-        *out++ = ',';
-    recordStarted_ = true;
-    return out;
-}
-
 void CsvWriter::Field(QByteArrayView text) {
     const auto size = static_cast<std::size_t>(text.size());
     if (!NeedsQuotes(text)) {
@@ -213,14 +205,6 @@ void CsvWriter::Field(QByteArrayView text) {
         *out++ = c;
     }
     *out++ = '"';
-    used_ = static_cast<std::size_t>(out - buffer_.data());
-}
-
-void CsvWriter::Number(std::string_view text) {
-    // A few characters: copied one by one rather than through memcpy.
-    char* out = Start(text.size());
-    for (const char c : text)
-        *out++ = c;
     used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
