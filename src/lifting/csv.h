@@ -67,6 +67,10 @@ class CsvReader {
     // when it may not.
     bool Room(CsvRecord* record);
     void Append(char c, CsvRecord* record);
+    // Appends the bytes of the buffer from the one at from up to the first
+    // that may end or quote a field, at once, as most bytes of a record are
+    // such, and takes them.
+    void AppendPlain(std::size_t from, CsvRecord* record);
     void EndField(CsvRecord* record);
     // Counts the line break that c starts; true when it took the LF of a
     // CRLF along.
