@@ -52,11 +52,28 @@ QString LimitProblem(const TaskValues& task, End end) {
         {"A", values.am, task.numbers[entries.a], false, true},
     }};
     for (const auto& limit : limits) {
-        if (!(limit.multiplier > 0))
-            return QStringLiteral("%1 %2%3%4 is beyond the limit")
-                .arg(QLatin1StringView(limit.symbol), Format(limit.value),
-                     limit.length ? QLatin1Char(' ') + LengthUnit(task.units) : QStringLiteral("°"),
-                     limit.ofTheEnd ? QStringLiteral(" at the ") + NameOf(end) : QString());
+        if (limit.multiplier > 0)
+            continue;
+        // "H 30 in at the origin is beyond the limit", appended in one room
+        // rather than by arg(), as a batch says it for most jobs of some
+        // surveys.
+        QString text;
+        text.reserve(64);
+        text += QLatin1StringView(limit.symbol);
+        text += QLatin1Char(' ');
+        text += Format(limit.value);
+        if (limit.length) {
+            text += QLatin1Char(' ');
+            text += LengthUnit(task.units);
+        } else {
+            text += u'°';
+        }
+        if (limit.ofTheEnd) {
+            text += QLatin1StringView(" at the ");
+            text += NameOf(end);
+        }
+        text += QLatin1StringView(" is beyond the limit");
+        return text;
     }
     return QStringLiteral("the RWL at the %1 is 0 or less").arg(NameOf(end));
 }
