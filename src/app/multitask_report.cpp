@@ -100,7 +100,7 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
         DrawReportLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
                        QStringLiteral("Task %1 (%2): %3.")
                            .arg(i + 1)
-                           .arg(file.job.tasks[i].name, result.tasks[i].problem));
+                           .arg(file.job.tasks[i].name, result.tasks[i].Problem()));
         y += kRowHeight;
     }
     return y;

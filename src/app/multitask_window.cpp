@@ -357,8 +357,9 @@ void MultiTaskWindow::Fill() {
                                   : QString()));
         }
         QTableWidgetItem* problem = itemAt(row, Problem, false);
-        problem->setText(taskResult.problem);
-        problem->setToolTip(taskResult.problem);
+        const QString why = taskResult.Problem();
+        problem->setText(why);
+        problem->setToolTip(why);
     }
 
     const lifting::Band& band = lifting::BandOf(result.cli);

@@ -95,6 +95,22 @@ void CsvReader::Append(char c, CsvRecord* record) {
         record->data_.push_back(c);
 }
 
+void CsvReader::AppendPlain(std::size_t from, CsvRecord* record) {
+    const char* begin = buffer_.data() + from;
+    const char* end = buffer_.data() + end_;
+    const char* stop =
+        std::find_if(begin, end, [](char c) { return kSpecial[static_cast<unsigned char>(c)]; });
+    const auto count = static_cast<std::size_t>(stop - begin);
+    position_ = from + count;
+    // As many as Append would take one at a time; Room reports the rest.
+    const std::size_t room = overflowed_ ? 0
+                                         : static_cast<std::size_t>(limit_) - record->data_.size() -
+                                               record->ends_.size();
+    record->data_.append(begin, std::min(count, room));
+    if (count > room)
+        Room(record);
+}
+
 void CsvReader::EndField(CsvRecord* record) {
     if (Room(record))
         record->ends_.push_back(record->data_.size());
@@ -168,9 +184,14 @@ bool CsvReader::Read(CsvRecord* record) {
                 LineBreak(c);
             return deviceError_.isEmpty();
         }
-        if (c == '"')
+        if (c == '"') {
             malformed(QStringLiteral("a quote inside a field that does not start with one"));
-        Append(static_cast<char>(c), record);
+            Append('"', record);
+            AppendPlain(position_, record);
+        } else {
+            // c is the byte just taken from the buffer.
+            AppendPlain(position_ - 1, record);
+        }
         state = State::Unquoted;
     }
 }
@@ -184,14 +205,6 @@ void CsvWriter::WriteByteOrderMark() {
 
 void CsvWriter::Grow(std::size_t n) {
     buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
-}
-
-char* CsvWriter::Start(std::size_t n) {
-    char* out = Room(n + 1);
-    if (recordStarted_)
-        *out++ = ',';
-    recordStarted_ = true;
-    return out;
 }
 
 void CsvWriter::Field(QByteArrayView text) {
@@ -213,14 +226,6 @@ void CsvWriter::Field(QByteArrayView text) {
         *out++ = c;
     }
     *out++ = '"';
-    used_ = static_cast<std::size_t>(out - buffer_.data());
-}
-
-void CsvWriter::Number(std::string_view text) {
-    // A few characters: copied one by one rather than through memcpy.
-    char* out = Start(text.size());
-    for (const char c : text)
-        *out++ = c;
     used_ = static_cast<std::size_t>(out - buffer_.data());
 }
 

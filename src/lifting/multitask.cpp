@@ -35,37 +35,66 @@ QLatin1StringView LengthUnit(Units units) {
 
 // Why an end's FIRWL is 0 or less: the first multiplier at 0, from an entry
 // beyond its limit.
-QString LimitProblem(const TaskValues& task, End end, Units units) {
+QString LimitProblem(const TaskValues& task, End end) {
     const EndValues& values = task[end];
     const EndEntries& entries = kEndEntries[static_cast<std::size_t>(end)];
-    const QString at = QStringLiteral(" at the ") + NameOf(end);
-    const QString length = QLatin1Char(' ') + LengthUnit(units);
     struct Limit {
         const char* symbol;
         float multiplier;
         double value;
-        QString unit;
-        QString where; // D belongs to both ends
+        bool length;   // in the units' length, else in degrees
+        bool ofTheEnd; // D belongs to both ends
     };
     const std::array<Limit, 4> limits{{
-        {"H", values.hm, task.numbers[entries.h], length, at},
-        {"V", values.vm, task.numbers[entries.v], length, at},
-        {"D", values.dm, task.distance, length, {}},
-        {"A", values.am, task.numbers[entries.a], QStringLiteral("°"), at},
+        {"H", values.hm, task.numbers[entries.h], true, true},
+        {"V", values.vm, task.numbers[entries.v], true, true},
+        {"D", values.dm, task.distance, true, false},
+        {"A", values.am, task.numbers[entries.a], false, true},
     }};
     for (const auto& limit : limits) {
-        if (!(limit.multiplier > 0))
-            return QStringLiteral("%1 %2%3%4 is beyond the limit")
-                .arg(QLatin1StringView(limit.symbol), Format(limit.value), limit.unit, limit.where);
+        if (limit.multiplier > 0)
+            continue;
+        // "H 30 in at the origin is beyond the limit", appended in one room
+        // rather than by arg(), as a batch says it for most jobs of some
+        // surveys.
+        QString text;
+        text.reserve(64);
+        text += QLatin1StringView(limit.symbol);
+        text += QLatin1Char(' ');
+        text += Format(limit.value);
+        if (limit.length) {
+            text += QLatin1Char(' ');
+            text += LengthUnit(task.units);
+        } else {
+            text += u'°';
+        }
+        if (limit.ofTheEnd) {
+            text += QLatin1StringView(" at the ");
+            text += NameOf(end);
+        }
+        text += QLatin1StringView(" is beyond the limit");
+        return text;
     }
     return QStringLiteral("the RWL at the %1 is 0 or less").arg(NameOf(end));
 }
 
-// Why a task has no FILI and STLI, or nothing where it has them.
-QString ProblemOf(const TaskValues& task, Units units) {
+} // namespace
+
+bool TaskResult::HasIndices() const {
+    if (!values)
+        return false;
+    const TaskValues& task = *values;
+    return std::all_of(kEnds.begin(), kEnds.end(),
+                       [&task](End end) { return task[end].firwl > 0 && task[end].strwl > 0; });
+}
+
+QString TaskResult::Problem() const {
+    if (!values)
+        return refused;
+    const TaskValues& task = *values;
     for (const End end : kEnds) {
         if (!(task[end].firwl > 0))
-            return LimitProblem(task, end, units);
+            return LimitProblem(task, end);
     }
     for (const End end : kEnds) {
         if (!(task[end].strwl > 0))
@@ -74,8 +103,6 @@ QString ProblemOf(const TaskValues& task, Units units) {
     }
     return {};
 }
-
-} // namespace
 
 QLatin1StringView NameOf(End end) {
     return end == End::Origin ? QLatin1StringView("origin") : QLatin1StringView("destination");
@@ -108,6 +135,7 @@ SummedFm SummedFrequencyMultiplier(double frequency, Duration duration) {
 TaskResult ComputeTask(const TaskNumbers& task, Units units, Duration duration) {
     TaskValues values;
     values.numbers = task;
+    values.units = units;
     const double originV = task[Entry::OriginV];
     const double destinationV = task[Entry::DestinationV];
     const DistanceResult distance = ReadDistance(originV, destinationV, units);
@@ -136,8 +164,7 @@ TaskResult ComputeTask(const TaskNumbers& task, Units units, Duration duration) 
     const EndValues& destination = values[End::Destination];
     if (origin.stli && destination.stli && *destination.stli > *origin.stli)
         values.governing = End::Destination;
-    QString problem = ProblemOf(values, units);
-    return {values, std::move(problem), std::nullopt};
+    return {values, {}, std::nullopt};
 }
 
 TaskResult ComputeTask(const Task& task, Units units, Duration duration) {
@@ -176,7 +203,8 @@ MultiTaskResult Combine(std::vector<TaskResult> tasks, Duration duration) {
     }
     for (std::size_t i = 0; i < count; ++i) {
         if (!result.tasks[i].HasIndices()) {
-            result.problem = QStringLiteral("task %1: %2").arg(i + 1).arg(result.tasks[i].problem);
+            result.problem =
+                QStringLiteral("task %1: %2").arg(i + 1).arg(result.tasks[i].Problem());
             return result;
         }
     }

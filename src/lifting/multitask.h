@@ -72,7 +72,8 @@ struct EndValues {
 
 struct TaskValues {
     TaskNumbers numbers;
-    double distance = 0; // D, shared by both ends
+    Units units = Units::UsCustomary; // those of the numbers
+    double distance = 0;              // D, shared by both ends
     std::array<EndValues, 2> ends;
     // The end with the larger STLI (the origin on a tie), where both have one.
     End governing = End::Origin;
@@ -84,13 +85,18 @@ struct TaskValues {
 struct TaskResult {
     // None where an entry is refused or missing.
     std::optional<TaskValues> values;
-    // Why the task has no FILI and STLI ("H 30 in at the origin is beyond the
-    // limit"); empty where it has them.
-    QString problem;
+    // Why there are no values ("L(Max) is empty"); empty where there are.
+    QString refused;
     // 1 for the largest STLI; only where every task of the job has its indices.
     std::optional<int> rank;
 
-    bool HasIndices() const { return problem.isEmpty(); }
+    // Whether the task has FILI and STLI: an RWL above 0 at both ends, with
+    // FM and without.
+    bool HasIndices() const;
+    // Why the task has no FILI and STLI ("H 30 in at the origin is beyond the
+    // limit"); empty where it has them. Said only when asked, as a batch asks
+    // for the first such task of a job only.
+    QString Problem() const;
 };
 
 // FM of a summed frequency: from the FM table with the job's duration, in the

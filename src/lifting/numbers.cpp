@@ -570,27 +570,19 @@ QString Format(const Figure& figure) {
     return FormatText(figure).toString();
 }
 
-std::string_view FigureTexts::Text(const Figure& figure) {
-    const auto bits = std::bit_cast<std::uint64_t>(figure.value);
-    // Fibonacci hashing of the value's bits with the kind of figure.
-    const std::uint64_t key =
-        bits ^ (static_cast<std::uint64_t>(figure.pattern) << 1 | (figure.single ? 1 : 0));
-    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - kIndexBits)];
-    if (slot.size != 0 && std::bit_cast<std::uint64_t>(slot.value) == bits &&
-        slot.single == figure.single && slot.pattern == figure.pattern)
-        return {slot.chars.data(), slot.size};
+std::string_view FigureTexts::Remember(const Figure& figure, Slot* slot) {
     const NumberText formatted = FormatText(figure);
     const std::string_view text = formatted.view();
-    if (text.size() > slot.chars.size()) {
+    if (text.size() > slot->chars.size()) {
         longText_ = formatted;
         return longText_.view();
     }
-    slot.value = figure.value;
-    slot.single = figure.single;
-    slot.pattern = figure.pattern;
-    slot.size = static_cast<std::uint8_t>(text.size());
-    std::copy(text.begin(), text.end(), slot.chars.begin());
-    return {slot.chars.data(), slot.size};
+    slot->value = figure.value;
+    slot->single = figure.single;
+    slot->pattern = figure.pattern;
+    slot->size = static_cast<std::uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), slot->chars.begin());
+    return {slot->chars.data(), slot->size};
 }
 
 QString Format(double value, Pattern pattern) {

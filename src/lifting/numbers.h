@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -116,7 +117,19 @@ QString Format(const Figure& figure);
 // look-up. A text stays valid until the next call.
 class FigureTexts {
   public:
-    std::string_view Text(const Figure& figure);
+    // Inline, as a batch looks up a figure for each cell it writes and most
+    // are found; formatting one that is not is out of line.
+    std::string_view Text(const Figure& figure) {
+        const auto bits = std::bit_cast<std::uint64_t>(figure.value);
+        // Fibonacci hashing of the value's bits with the kind of figure.
+        const std::uint64_t key =
+            bits ^ (static_cast<std::uint64_t>(figure.pattern) << 1 | (figure.single ? 1 : 0));
+        Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - kIndexBits)];
+        if (slot.size != 0 && std::bit_cast<std::uint64_t>(slot.value) == bits &&
+            slot.single == figure.single && slot.pattern == figure.pattern)
+            return {slot.chars.data(), slot.size};
+        return Remember(figure, &slot);
+    }
 
   private:
     static constexpr int kIndexBits = 12;
@@ -127,6 +140,9 @@ class FigureTexts {
         std::uint8_t size = 0; // 0: empty; every text has a character
         std::array<char, 13> chars{};
     };
+    // Formats the figure and keeps its text in the slot.
+    std::string_view Remember(const Figure& figure, Slot* slot);
+
     std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kIndexBits);
     NumberText longText_;
 };

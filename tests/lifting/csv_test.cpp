@@ -73,6 +73,11 @@ TEST(CsvReader, ReadsRecordsTheirLinesAndWhatIsWrong) {
          "\"" + QByteArray(100, 'x') + "\r\n\"\nok\n",
          {{{}, 1, "longer than 16 bytes"}, {{"ok"}, 3, ""}},
          16},
+        // Bytes taken a run at a time stop where they would one at a time.
+        {"too long, unquoted",
+         "abcdefghij,klmnopqrstuvwxyz\nok\n",
+         {{{"abcdefghij"}, 1, "longer than 16 bytes"}, {{"ok"}, 2, ""}},
+         16},
     };
     for (const ReaderCase& c : cases) {
         for (const bool trickle : {false, true}) {

@@ -119,7 +119,7 @@ TEST(MultiTask, HandWorkedJobs) {
             SCOPED_TRACE(i);
             const TaskExpected& want = hand.tasks[i];
             const lifting::TaskResult& task = result.tasks[i];
-            ASSERT_TRUE(task.HasIndices()) << Text(task.problem);
+            ASSERT_TRUE(task.HasIndices()) << Text(task.Problem());
             const lifting::EndValues& end = task.values->Governing();
             EXPECT_EQ(task.values->governing, want.governing);
             EXPECT_EQ(Text(lifting::RwlText(end.firwl)), want.firwl);
@@ -235,7 +235,7 @@ TEST(MultiTask, NotApplicable) {
         SCOPED_TRACE(c.name);
         const lifting::MultiTaskResult result = lifting::Compute(c.job);
         if (c.taskProblem) {
-            EXPECT_EQ(Text(result.tasks.back().problem), c.taskProblem);
+            EXPECT_EQ(Text(result.tasks.back().Problem()), c.taskProblem);
         }
         EXPECT_FALSE(result.cli);
         EXPECT_EQ(Text(lifting::CompositeText(result.cli)), "N/A");
