@@ -97,7 +97,7 @@ QString WhyNoIndex(const SheetEngine& sheet, bool origin) {
 
 std::optional<float> ReadableIndex(const SheetEngine& sheet, bool origin, QString* why) {
     const std::optional<float> index =
-        LiftingIndex(Val(origin ? sheet.MyvalueLavg : sheet.MyvalueLmax),
+        LiftingIndex(sheet.NumberOf(origin ? Entry::LoadAvg : Entry::LoadMax),
                      origin ? sheet.rwlORIGIN : sheet.rwlDESTIN);
     if (index && *index > 0)
         return index;

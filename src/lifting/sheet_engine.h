@@ -83,6 +83,10 @@ class SheetEngine {
     // The options and the text last taken for each entry made.
     Job EnteredJob() const;
 
+    // An entry's text as Val reads it (0 for one never made), read once as it
+    // was entered.
+    double NumberOf(Entry entry) const { return numbers_[static_cast<std::size_t>(entry)]; }
+
     const Content& operator[](Cell cell) const { return cells_[cell]; }
     // What a cell shows.
     QString Text(Cell cell) const;
@@ -116,7 +120,6 @@ class SheetEngine {
     // Each entry's text as Val reads it, by lifting::Entry: the texts change
     // only through Take and Reset.
     std::array<double, kEntryCount> numbers_{};
-    double NumberOf(Entry entry) const { return numbers_[static_cast<std::size_t>(entry)]; }
 
     QString strOriginA; // origin angle as typed
     QString strDestinA; // destination angle as typed
