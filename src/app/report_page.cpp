@@ -133,10 +133,10 @@ namespace {
 struct End {
     const char* name;
     QString shownIndex;
-    QString weight;
     float rwl;
     std::array<float, 6> multipliers; // HM, VM, DM, AM, FM, CM
-    QString whyNoIndex;               // in words, where the RWL is 0 or less
+    std::optional<float> index;       // as lifting::ReadableIndex gives it
+    QString whyNoIndex;               // in words, where there is none
 };
 constexpr std::array kMultiplierNames{"HM", "VM", "DM", "AM", "FM", "CM"};
 
@@ -153,8 +153,11 @@ Reading Read(const End& end) {
     const QString& shown = end.shownIndex;
     if (shown.isEmpty())
         return {none, QStringLiteral("no lifting index: the job was not calculated.")};
-    const std::optional<float> index = lifting::LiftingIndex(lifting::Val(end.weight), end.rwl);
-    if (!index)
+    if (!end.index && end.rwl > 0) // only a weight of 0 leaves such an RWL without an index
+        return {none, QStringLiteral("%1: no lifting index can be given without an object "
+                                     "weight above 0.")
+                          .arg(shown)};
+    if (!end.index)
         return {none, QStringLiteral("%1: no lifting index can be given, as the RWL is 0: %2.")
                           .arg(shown, end.whyNoIndex)};
     for (std::size_t i = 0; i < end.multipliers.size(); ++i) {
@@ -163,14 +166,11 @@ Reading Read(const End& end) {
                                          "entry outside the equation's limits.")
                               .arg(shown, QLatin1String(kMultiplierNames[i]))};
     }
-    if (!(*index > 0.0f))
-        return {none, QStringLiteral("%1: no lifting index can be given without an object "
-                                     "weight above 0.")
-                          .arg(shown)};
-    const lifting::Band& band = lifting::BandOf(*index);
+    const float index = *end.index;
+    const lifting::Band& band = lifting::BandOf(index);
     if (&lifting::BandOf(shown.toDouble()) != &band)
         return {band, QStringLiteral("%1 (%2 before rounding): %3.")
-                          .arg(shown, lifting::Str(*index).trimmed(), QLatin1String(band.meaning))};
+                          .arg(shown, lifting::Str(index).trimmed(), QLatin1String(band.meaning))};
     return {band, QStringLiteral("%1: %2.").arg(shown, QLatin1String(band.meaning))};
 }
 
@@ -555,20 +555,22 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
                        page.width() - sheetWidth - kGap * 1.5, bottom - top);
     const UnitNames names = UnitNamesOf(input.job.job.units);
     DrawTable(painter, right, cells, names);
-    const std::array<End, 2> ends{
+    std::array<End, 2> ends{
         End{"Origin",
             cells[Cell::LiOrigin],
-            sheet.MyvalueLavg,
             sheet.rwlORIGIN,
             {sheet.hmVARo2, sheet.vmVARo2, sheet.dmvar, sheet.amVARo2, sheet.fMvardo, sheet.cmvaro},
-            lifting::WhyNoIndex(sheet, true)},
+            {},
+            {}},
         End{"Destination",
             cells[Cell::LiDestination],
-            sheet.MyvalueLmax,
             sheet.rwlDESTIN,
             {sheet.hmVARd2, sheet.vmVARd2, sheet.dmvar, sheet.amVARd2, sheet.fMvardd, sheet.cmvard},
-            lifting::WhyNoIndex(sheet, false)},
+            {},
+            {}},
     };
+    for (std::size_t e = 0; e < ends.size(); ++e)
+        ends[e].index = lifting::ReadableIndex(sheet, e == 0, &ends[e].whyNoIndex);
     const double tableHeight = (kReportRows.size() + 1) * kRowHeight;
     DrawMeaning(painter, right.adjusted(0, tableHeight + kGap * 1.5, 0, 0), ends);
 }
