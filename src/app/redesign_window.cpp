@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -119,6 +120,18 @@ RedesignWindow::RedesignWindow(JobWindow& job)
     resize(640, 420);
     // Arrows choose a factor at once.
     pages_[0].table->setFocus();
+}
+
+void RedesignWindow::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Tab, and Ctrl+Shift+Tab, reach the tabs only from inside a page;
+    // from the buttons, or an end without an index and so nothing in its
+    // page to focus, they come here and go to the other end all the same.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers().testFlag(Qt::ControlModifier)) {
+        tabs_->setCurrentIndex(1 - tabs_->currentIndex());
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void RedesignWindow::changeEvent(QEvent* event) {

@@ -41,6 +41,7 @@ class RedesignWindow : public QDialog {
     void SelectEnd(lifting::End end);
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:

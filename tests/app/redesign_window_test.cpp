@@ -6,7 +6,9 @@
 #include "worksheet/form1.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -55,6 +57,14 @@ TEST(RedesignWindow, TryingTheCostliestFactorOpensACopyAndLeavesTheSheet) {
     const auto* origin = window->findChild<QTableWidget*>(QStringLiteral("origin"));
     EXPECT_EQ(origin->item(0, 0)->text(), QStringLiteral("HM 0.50"));
     EXPECT_EQ(origin->item(0, 2)->text(), QStringLiteral("0.70"));
+    // Ctrl+Tab and Ctrl+Shift+Tab go to the other end from the buttons too,
+    // not only from a page.
+    QWidget* close = window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+    const auto* ends = window->findChild<QTabWidget*>();
+    QTest::keyClick(close, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(ends->currentIndex(), 1);
+    QTest::keyClick(close, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ends->currentIndex(), 0);
     const QWidgetList before = QApplication::topLevelWidgets();
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("try")), Qt::LeftButton);
 
