@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -277,7 +278,10 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
 
     SetPath({});
     Apply(file_.job);
-    resize(1180, 600);
+    // Wide enough for every column, but within the screen it opens on: the
+    // table scrolls where the screen is narrower.
+    const QSize room = screen()->availableGeometry().size();
+    resize(std::min(1180, room.width()), std::min(600, room.height()));
 }
 
 MultiTaskWindow::~MultiTaskWindow() {
