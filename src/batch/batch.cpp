@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -171,14 +172,33 @@ class CsvBatch {
         out_->EndRecord();
 
         bool anyFailed = false;
-        while (!out_->failed() && reader_.Read(&record))
-            anyFailed = !Row(record) || anyFailed;
-        if (!reader_.deviceError().isEmpty()) {
-            say_(QStringLiteral("cannot read %1: %2").arg(name_, reader_.deviceError()));
-            return BatchStatus::Failed;
+        if (grouped()) {
+            // The rows are read twice, first to count each job's rows: then
+            // a job's rows are written as soon as its last has come and the
+            // rows ahead of them are written.
+            QByteArray rest;
+            if (!reader_.TakeRest(&rest))
+                return CannotRead();
+            QBuffer device(&rest);
+            device.open(QIODevice::ReadOnly);
+            lifting::CsvReader counting(&device, lifting::kCsvRecordLimit, reader_.line());
+            while (counting.Read(&record)) {
+                if (composite_ < record.size() && !record[composite_].isEmpty())
+                    jobs_.Expect(record[composite_]);
+            }
+            device.seek(0);
+            lifting::CsvReader rows(&device, lifting::kCsvRecordLimit, reader_.line());
+            while (!out_->failed() && rows.Read(&record))
+                anyFailed = !Row(record) || anyFailed;
+            jobs_.FinishAll();
+            WriteReady();
+            anyFailed = anyFailed || disagreed_;
+        } else {
+            while (!out_->failed() && reader_.Read(&record))
+                anyFailed = !Row(record) || anyFailed;
+            if (!reader_.deviceError().isEmpty())
+                return CannotRead();
         }
-        if (grouped())
-            anyFailed = !WriteWaiting() || anyFailed;
         if (!out_->Flush())
             return BatchStatus::Failed;
         return anyFailed ? BatchStatus::SomeFailed : BatchStatus::Computed;
@@ -186,8 +206,13 @@ class CsvBatch {
 
   private:
     // Whether the input has a composite column: its rows then wait until the
-    // last row, as a multi-task job's may come anywhere.
+    // last row of their job, as a multi-task job's may come anywhere.
     bool grouped() const { return composite_ >= 0; }
+
+    BatchStatus CannotRead() {
+        say_(QStringLiteral("cannot read %1: %2").arg(name_, reader_.deviceError()));
+        return BatchStatus::Failed;
+    }
 
     // Finds the required columns and the composite column, matched without
     // regard to case or surrounding blanks; says what is missing or given
@@ -271,6 +296,7 @@ class CsvBatch {
             row.place =
                 jobs_.Add(name, record.line(), entered.options, TaskOf(record, entered, error));
         rows_.push_back(std::move(row));
+        WriteReady();
         return error.isEmpty();
     }
 
@@ -356,35 +382,42 @@ class CsvBatch {
         return lifting::ComputeTask(task, options.units, options.duration);
     }
 
-    // Writes the rows kept, each with its job's values once every job is
-    // complete; false when a job's rows disagree on their options, which
-    // makes each of them an error.
-    bool WriteWaiting() {
-        jobs_.Finish();
+    // Writes the rows kept whose jobs are finished, up to the first whose
+    // job is not, each with its job's values. A job whose rows disagree on
+    // their options makes each of them an error.
+    void WriteReady() {
+        if (rows_.empty() || !Ready(rows_.front()))
+            return;
         waiting_.Flush();
         const QByteArrayView bytes(waitingBytes_.data());
-        bool agreed = true;
-        for (const Waiting& row : rows_) {
-            out_->Encoded(bytes.sliced(row.begin, row.inputEnd - row.begin));
+        for (; !rows_.empty() && Ready(rows_.front()) && !out_->failed(); rows_.pop_front()) {
+            const Waiting& row = rows_.front();
+            auto at = [&](qint64 position) { return position - waitingStart_; };
+            out_->Encoded(bytes.sliced(at(row.begin), row.inputEnd - row.begin));
             QString error = row.error;
             if (error.isEmpty() && row.place && !jobs_.Disagreement(row.place->job).isEmpty()) {
                 error = jobs_.Disagreement(row.place->job);
                 say_(QStringLiteral("%1:%2: %3").arg(name_).arg(row.line).arg(error));
-                agreed = false;
+                disagreed_ = true;
             }
             if (!error.isEmpty() || row.end == row.inputEnd) {
                 EndRow(out_, kResults.size() + kTaskColumns.size(), error);
             } else {
                 // The results follow the separator ahead of their first field.
-                out_->Encoded(bytes.sliced(row.inputEnd + 1, row.end - row.inputEnd - 1));
+                out_->Encoded(bytes.sliced(at(row.inputEnd) + 1, row.end - row.inputEnd - 1));
                 if (row.place)
                     WriteTaskColumns(out_, jobs_.Result(row.place->job), row.place->task, &texts_);
                 EndRow(out_, row.place ? 0 : kTaskColumns.size(), {});
             }
-            if (out_->failed())
-                break;
+            if (row.place)
+                jobs_.Written(row.place->job);
         }
-        return agreed;
+        // Every row kept is written: their room is taken again from the start.
+        if (rows_.empty()) {
+            waitingDevice_.seek(0);
+            waitingBytes_.resize(0);
+            waitingStart_ = waiting_.Position();
+        }
     }
 
     lifting::CsvReader reader_;
@@ -399,7 +432,7 @@ class CsvBatch {
     lifting::SheetEngine sheet_;
 
     // With a composite column: each row's input fields and results as
-    // written, until the last row has come.
+    // written, until its job and the rows ahead of it are finished.
     struct Waiting {
         qint64 begin;
         qint64 inputEnd;
@@ -411,8 +444,12 @@ class CsvBatch {
     QByteArray waitingBytes_;
     QBuffer waitingDevice_{&waitingBytes_};
     CsvWriter waiting_{OpenForWriting(&waitingDevice_)};
-    std::vector<Waiting> rows_;
+    qint64 waitingStart_ = 0; // where waitingBytes_ starts among what waiting_ took
+    std::deque<Waiting> rows_;
     CompositeJobs jobs_;
+    bool disagreed_ = false;
+
+    bool Ready(const Waiting& row) const { return !row.place || jobs_.Finished(row.place->job); }
 };
 
 // Standard output, or a file replaced only once every row is written, so

@@ -87,14 +87,31 @@ void WriteTaskColumns(CsvWriter* out, const lifting::MultiTaskResult& job, std::
     }
 }
 
+void CompositeJobs::Expect(QByteArrayView name) {
+    key_.assign(name.data(), static_cast<std::size_t>(name.size()));
+    ++byName_[key_].expected;
+}
+
 CompositeJobs::Place CompositeJobs::Add(QByteArrayView name, qint64 line,
                                         const std::optional<JobOptions>& options,
                                         lifting::TaskResult task) {
     key_.assign(name.data(), static_cast<std::size_t>(name.size()));
-    auto [at, made] = byName_.try_emplace(key_, jobs_.size());
-    if (made)
-        jobs_.push_back({name.toByteArray(), {}, {}, {}, {}, {}, {}});
-    Job& job = jobs_[at->second];
+    // A name not counted ahead makes a job finished only at the end.
+    const auto named = byName_.try_emplace(key_).first;
+    if (!named->second.job) {
+        std::size_t place = jobs_.size();
+        if (free_.empty()) {
+            jobs_.emplace_back();
+        } else {
+            place = free_.back();
+            free_.pop_back();
+        }
+        jobs_[place].name = name.toByteArray();
+        jobs_[place].used = true;
+        named->second.job = place;
+    }
+    const std::size_t place = *named->second.job;
+    Job& job = jobs_[place];
     if (options) {
         const Seen seen{line, *options};
         if (!job.first)
@@ -105,30 +122,50 @@ CompositeJobs::Place CompositeJobs::Add(QByteArrayView name, qint64 line,
             job.otherDuration = seen;
     }
     job.tasks.push_back(std::move(task));
-    return {at->second, job.tasks.size() - 1};
+    ++job.unwritten;
+    const Place added{place, job.tasks.size() - 1};
+    if (named->second.expected > 0 && --named->second.expected == 0) {
+        Finish(&job);
+        byName_.erase(named);
+    }
+    return added;
 }
 
-void CompositeJobs::Finish() {
+void CompositeJobs::FinishAll() {
     for (Job& job : jobs_) {
-        QStringList differences;
-        if (job.otherUnits)
-            differences << Difference("units", job.first->line, job.first->options.units,
-                                      job.otherUnits->line, job.otherUnits->options.units);
-        if (job.otherDuration)
-            differences << Difference("durations", job.first->line, job.first->options.duration,
-                                      job.otherDuration->line, job.otherDuration->options.duration);
-        if (!differences.isEmpty()) {
-            job.disagreement =
-                QStringLiteral("composite \"%1\": %2")
-                    .arg(QString::fromUtf8(job.name), differences.join(QStringLiteral("; ")));
-            continue;
-        }
-        // A job none of whose rows could be read has no steps, so no
-        // duration is used.
-        job.result =
-            lifting::Combine(std::move(job.tasks), job.first ? job.first->options.duration
-                                                             : lifting::Duration::UpToOneHour);
+        if (job.used && !job.finished)
+            Finish(&job);
     }
+}
+
+void CompositeJobs::Written(std::size_t place) {
+    Job& job = jobs_[place];
+    if (--job.unwritten > 0 || !job.finished)
+        return;
+    job = Job();
+    free_.push_back(place);
+}
+
+void CompositeJobs::Finish(Job* job) {
+    job->finished = true;
+    QStringList differences;
+    if (job->otherUnits)
+        differences << Difference("units", job->first->line, job->first->options.units,
+                                  job->otherUnits->line, job->otherUnits->options.units);
+    if (job->otherDuration)
+        differences << Difference("durations", job->first->line, job->first->options.duration,
+                                  job->otherDuration->line, job->otherDuration->options.duration);
+    if (!differences.isEmpty()) {
+        job->disagreement =
+            QStringLiteral("composite \"%1\": %2")
+                .arg(QString::fromUtf8(job->name), differences.join(QStringLiteral("; ")));
+        return;
+    }
+    // A job none of whose rows could be read has no steps, so no duration is
+    // used.
+    job->result =
+        lifting::Combine(std::move(job->tasks), job->first ? job->first->options.duration
+                                                           : lifting::Duration::UpToOneHour);
 }
 
 } // namespace batch

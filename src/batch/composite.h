@@ -55,6 +55,10 @@ struct JobOptions {
     lifting::Duration duration;
 };
 
+// The multi-task jobs of a batch. Each job's rows are counted ahead of the
+// rows themselves, so that a job is combined as soon as its last row has
+// come and forgotten once its rows are written: memory then holds the jobs
+// whose rows are still coming, not every job of the input.
 class CompositeJobs {
   public:
     // Where a row's task went: its job, and its place among the job's tasks.
@@ -63,12 +67,20 @@ class CompositeJobs {
         std::size_t task;
     };
 
+    // Counts a row of the job named, as the rows are read ahead.
+    void Expect(QByteArrayView name);
     // Adds the task of the row at line to the job named, made at its first
-    // row; options where the row's could be read.
+    // row; options where the row's could be read. The job is finished once
+    // it has as many rows as were counted.
     Place Add(QByteArrayView name, qint64 line, const std::optional<JobOptions>& options,
               lifting::TaskResult task);
-    // Combines every job whose rows agree on their options.
-    void Finish();
+    // Finishes every job still waiting for rows, as at the end of the input.
+    void FinishAll();
+    // Whether the job is finished: combined, or found to disagree.
+    bool Finished(std::size_t job) const { return jobs_[job].finished; }
+    // Says that one of the job's rows has been written; the job is forgotten
+    // after its last.
+    void Written(std::size_t job);
 
     // Why the job's rows cannot form one job, or nothing.
     const QString& Disagreement(std::size_t job) const { return jobs_[job].disagreement; }
@@ -87,10 +99,22 @@ class CompositeJobs {
         std::optional<Seen> otherDuration;
         QString disagreement;
         lifting::MultiTaskResult result;
+        bool used = false;
+        bool finished = false;
+        std::size_t unwritten = 0; // rows added and not yet written
+    };
+    // A job's name: the rows still to come, where they were counted, and its
+    // job once its first row has come.
+    struct Named {
+        std::size_t expected = 0;
+        std::optional<std::size_t> job;
     };
 
+    void Finish(Job* job);
+
     std::vector<Job> jobs_;
-    std::unordered_map<std::string, std::size_t> byName_;
+    std::vector<std::size_t> free_; // places in jobs_ to make jobs in again
+    std::unordered_map<std::string, Named> byName_;
     std::string key_; // the name looked up, in room kept from row to row
 };
 

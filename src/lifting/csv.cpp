@@ -34,8 +34,20 @@ bool NeedsQuotes(QByteArrayView text) {
 
 } // namespace
 
-CsvReader::CsvReader(QIODevice* device, qsizetype recordLimit)
-    : device_(device), limit_(recordLimit), buffer_(kChunk) {}
+CsvReader::CsvReader(QIODevice* device, qsizetype recordLimit, qint64 firstLine)
+    : device_(device), limit_(recordLimit), buffer_(kChunk), started_(firstLine > 1),
+      line_(firstLine) {}
+
+bool CsvReader::TakeRest(QByteArray* rest) {
+    if (!device_->isSequential())
+        rest->reserve(rest->size() + static_cast<qsizetype>(end_ - position_) +
+                      static_cast<qsizetype>(device_->bytesAvailable()));
+    do {
+        rest->append(buffer_.data() + position_, static_cast<qsizetype>(end_ - position_));
+        position_ = end_;
+    } while (Fill());
+    return deviceError_.isEmpty();
+}
 
 bool CsvReader::Fill() {
     if (finished_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -45,7 +46,10 @@ class CsvRecord {
 class CsvReader {
   public:
     // Reads from device, which must stay open while the reader is used.
-    explicit CsvReader(QIODevice* device, qsizetype recordLimit = kCsvRecordLimit);
+    // A firstLine beyond 1 continues an input read before (TakeRest): its
+    // lines count on from there, and no byte order mark is looked for.
+    explicit CsvReader(QIODevice* device, qsizetype recordLimit = kCsvRecordLimit,
+                       qint64 firstLine = 1);
 
     // Reads the next record into *record. False at the end of the input, or
     // when the device fails (deviceError() says how).
@@ -55,6 +59,12 @@ class CsvReader {
     // first record has been read.
     bool hadByteOrderMark() const { return byteOrderMark_; }
     const QString& deviceError() const { return deviceError_; }
+    // The line the next record starts on.
+    qint64 line() const { return line_; }
+    // Appends the input not yet read to *rest, up to the end of the device,
+    // for a caller that must read the records twice. False when the device
+    // fails (deviceError() says how).
+    bool TakeRest(QByteArray* rest);
 
   private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
