@@ -140,7 +140,7 @@ struct Entered {
 class CsvBatch {
   public:
     CsvBatch(QIODevice* in, QString name, CsvWriter* out, const Say& say)
-        : reader_(in), name_(std::move(name)), out_(out), say_(say) {}
+        : in_(in), reader_(in), name_(std::move(name)), out_(out), say_(say) {}
 
     BatchStatus Run() {
         CsvRecord record;
@@ -176,20 +176,35 @@ class CsvBatch {
             // The rows are read twice, first to count each job's rows: then
             // a job's rows are written as soon as its last has come and the
             // rows ahead of them are written.
+            // A file is read again from where the rows start; standard
+            // input, which cannot be, is kept.
             QByteArray rest;
-            if (!reader_.TakeRest(&rest))
-                return CannotRead();
-            QBuffer device(&rest);
-            device.open(QIODevice::ReadOnly);
-            lifting::CsvReader counting(&device, lifting::kCsvRecordLimit, reader_.line());
-            while (counting.Read(&record)) {
-                if (composite_ < record.size() && !record[composite_].isEmpty())
-                    jobs_.Expect(record[composite_]);
+            QBuffer kept(&rest);
+            QIODevice* device = in_;
+            qint64 start = 0;
+            if (in_->isSequential()) {
+                if (!reader_.TakeRest(&rest))
+                    return CannotRead(reader_.deviceError());
+                kept.open(QIODevice::ReadOnly);
+                device = &kept;
+            } else {
+                start = reader_.DevicePosition();
             }
-            device.seek(0);
-            lifting::CsvReader rows(&device, lifting::kCsvRecordLimit, reader_.line());
+            if (!device->seek(start))
+                return CannotRead(device->errorString());
+            lifting::CsvReader counting(device, lifting::kCsvRecordLimit, reader_.line());
+            while (counting.ReadOne(&record, composite_))
+                jobs_.Count(composite_ < record.size() ? record[composite_] : QByteArrayView());
+            jobs_.Counted();
+            if (!counting.deviceError().isEmpty())
+                return CannotRead(counting.deviceError());
+            if (!device->seek(start))
+                return CannotRead(device->errorString());
+            lifting::CsvReader rows(device, lifting::kCsvRecordLimit, reader_.line());
             while (!out_->failed() && rows.Read(&record))
                 anyFailed = !Row(record) || anyFailed;
+            if (!rows.deviceError().isEmpty())
+                return CannotRead(rows.deviceError());
             jobs_.FinishAll();
             WriteReady();
             anyFailed = anyFailed || disagreed_;
@@ -197,7 +212,7 @@ class CsvBatch {
             while (!out_->failed() && reader_.Read(&record))
                 anyFailed = !Row(record) || anyFailed;
             if (!reader_.deviceError().isEmpty())
-                return CannotRead();
+                return CannotRead(reader_.deviceError());
         }
         if (!out_->Flush())
             return BatchStatus::Failed;
@@ -209,8 +224,8 @@ class CsvBatch {
     // last row of their job, as a multi-task job's may come anywhere.
     bool grouped() const { return composite_ >= 0; }
 
-    BatchStatus CannotRead() {
-        say_(QStringLiteral("cannot read %1: %2").arg(name_, reader_.deviceError()));
+    BatchStatus CannotRead(const QString& error) {
+        say_(QStringLiteral("cannot read %1: %2").arg(name_, error));
         return BatchStatus::Failed;
     }
 
@@ -259,6 +274,10 @@ class CsvBatch {
     // Writes the row, or keeps it until the last row where the input has a
     // composite column; false when it could not be evaluated.
     bool Row(const CsvRecord& record) {
+        // The job the first pass found the row to name. Where this pass
+        // reads no name (a record cut at the length limit), the job has a
+        // row fewer than counted and is finished at the end.
+        const std::optional<std::uint32_t> job = grouped() ? jobs_.NextRow() : std::nullopt;
         // An empty line is no row of the table.
         if (record.size() == 1 && record[0].isEmpty() && record.error().isEmpty())
             return true;
@@ -292,9 +311,9 @@ class CsvBatch {
         waiting_.EndRecord();
         const QByteArrayView name =
             composite_ < record.size() ? record[composite_] : QByteArrayView();
-        if (!name.isEmpty())
-            row.place =
-                jobs_.Add(name, record.line(), entered.options, TaskOf(record, entered, error));
+        if (!name.isEmpty() && job)
+            row.place = jobs_.Add(*job, name, record.line(), entered.options,
+                                  TaskOf(record, entered, error));
         rows_.push_back(std::move(row));
         WriteReady();
         return error.isEmpty();
@@ -406,7 +425,8 @@ class CsvBatch {
                 // The results follow the separator ahead of their first field.
                 out_->Encoded(bytes.sliced(at(row.inputEnd) + 1, row.end - row.inputEnd - 1));
                 if (row.place)
-                    WriteTaskColumns(out_, jobs_.Result(row.place->job), row.place->task, &texts_);
+                    WriteTaskColumns(out_, jobs_.Result(row.place->job), row.place->task,
+                                     jobs_.WhyNoCli(row.place->job), &texts_);
                 EndRow(out_, row.place ? 0 : kTaskColumns.size(), {});
             }
             if (row.place)
@@ -420,6 +440,7 @@ class CsvBatch {
         }
     }
 
+    QIODevice* in_;
     lifting::CsvReader reader_;
     const QString name_;
     CsvWriter* out_;
@@ -552,11 +573,12 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
             } else {
                 // One row a task, each with the job's values.
                 const lifting::MultiTaskResult result = lifting::Compute(file->job);
+                const QByteArray whyNoCli = result.problem.toUtf8();
                 for (std::size_t t = 0; t < file->job.tasks.size(); ++t) {
                     const lifting::Task& task = file->job.tasks[t];
                     job(path, file->details, task.name,
                         {file->job.units, file->job.duration, task.coupling, task.entries});
-                    WriteTaskColumns(out, result, t, &texts);
+                    WriteTaskColumns(out, result, t, whyNoCli, &texts);
                     EndRow(out, 0, {});
                 }
             }

@@ -38,7 +38,7 @@ QString Difference(const char* what, qint64 firstLine, Option first, qint64 othe
 } // namespace
 
 void WriteTaskColumns(CsvWriter* out, const lifting::MultiTaskResult& job, std::size_t task,
-                      lifting::FigureTexts* texts) {
+                      QByteArrayView whyNoCli, lifting::FigureTexts* texts) {
     const lifting::TaskResult& result = job.tasks[task];
     const lifting::EndValues* end = result.values ? &result.values->Governing() : nullptr;
     for (const TaskColumn& column : kTaskColumns) {
@@ -81,24 +81,43 @@ void WriteTaskColumns(CsvWriter* out, const lifting::MultiTaskResult& job, std::
                 out->Number(lifting::kNoLiftingIndex);
             break;
         case TaskValue::WhyNoCli:
-            out->Field(QStringView(job.problem));
+            out->Field(whyNoCli);
             break;
         }
     }
 }
 
-void CompositeJobs::Expect(QByteArrayView name) {
+void CompositeJobs::Count(QByteArrayView name) {
+    if (name.isEmpty()) {
+        rowJobs_.push_back(kNoJob);
+        return;
+    }
     key_.assign(name.data(), static_cast<std::size_t>(name.size()));
-    ++byName_[key_].expected;
+    const auto [named, made] =
+        numbers_.try_emplace(key_, static_cast<std::uint32_t>(tallies_.size()));
+    if (made)
+        tallies_.emplace_back();
+    ++tallies_[named->second].rows;
+    rowJobs_.push_back(named->second);
 }
 
-CompositeJobs::Place CompositeJobs::Add(QByteArrayView name, qint64 line,
+void CompositeJobs::Counted() {
+    numbers_ = {};
+}
+
+std::optional<std::uint32_t> CompositeJobs::NextRow() {
+    const std::uint32_t number = nextRow_ < rowJobs_.size() ? rowJobs_[nextRow_] : kNoJob;
+    ++nextRow_;
+    if (number == kNoJob)
+        return std::nullopt;
+    return number;
+}
+
+CompositeJobs::Place CompositeJobs::Add(std::uint32_t number, QByteArrayView name, qint64 line,
                                         const std::optional<JobOptions>& options,
                                         lifting::TaskResult task) {
-    key_.assign(name.data(), static_cast<std::size_t>(name.size()));
-    // A name not counted ahead makes a job finished only at the end.
-    const auto named = byName_.try_emplace(key_).first;
-    if (!named->second.job) {
+    Tally& tally = tallies_[number];
+    if (!tally.place) {
         std::size_t place = jobs_.size();
         if (free_.empty()) {
             jobs_.emplace_back();
@@ -108,9 +127,9 @@ CompositeJobs::Place CompositeJobs::Add(QByteArrayView name, qint64 line,
         }
         jobs_[place].name = name.toByteArray();
         jobs_[place].used = true;
-        named->second.job = place;
+        tally.place = place;
     }
-    const std::size_t place = *named->second.job;
+    const std::size_t place = *tally.place;
     Job& job = jobs_[place];
     if (options) {
         const Seen seen{line, *options};
@@ -124,10 +143,8 @@ CompositeJobs::Place CompositeJobs::Add(QByteArrayView name, qint64 line,
     job.tasks.push_back(std::move(task));
     ++job.unwritten;
     const Place added{place, job.tasks.size() - 1};
-    if (named->second.expected > 0 && --named->second.expected == 0) {
+    if (tally.rows > 0 && --tally.rows == 0)
         Finish(&job);
-        byName_.erase(named);
-    }
     return added;
 }
 
@@ -166,6 +183,7 @@ void CompositeJobs::Finish(Job* job) {
     job->result =
         lifting::Combine(std::move(job->tasks), job->first ? job->first->options.duration
                                                            : lifting::Duration::UpToOneHour);
+    job->whyNoCli = job->result.problem.toUtf8();
 }
 
 } // namespace batch

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -45,9 +46,10 @@ inline constexpr std::array<TaskColumn, 8> kTaskColumns{{
     {"why_no_cli", TaskValue::WhyNoCli},
 }};
 
-// Writes the columns of task (its place in the job) of the job's result.
+// Writes the columns of task (its place in the job) of the job's result;
+// whyNoCli is the result's problem as UTF-8, made once for all its tasks.
 void WriteTaskColumns(lifting::CsvWriter* out, const lifting::MultiTaskResult& job,
-                      std::size_t task, lifting::FigureTexts* texts);
+                      std::size_t task, QByteArrayView whyNoCli, lifting::FigureTexts* texts);
 
 // The options a row was read with; every row of a job must agree on them.
 struct JobOptions {
@@ -55,10 +57,11 @@ struct JobOptions {
     lifting::Duration duration;
 };
 
-// The multi-task jobs of a batch. Each job's rows are counted ahead of the
-// rows themselves, so that a job is combined as soon as its last row has
-// come and forgotten once its rows are written: memory then holds the jobs
-// whose rows are still coming, not every job of the input.
+// The multi-task jobs of a batch, read in two passes. The first counts each
+// job's rows and numbers the job of every row; the second adds the rows'
+// tasks, so that a job is combined as soon as its last row has come and
+// forgotten once its rows are written. Memory then holds the jobs whose rows
+// are still coming and a number a row, not every row's results.
 class CompositeJobs {
   public:
     // Where a row's task went: its job, and its place among the job's tasks.
@@ -67,13 +70,18 @@ class CompositeJobs {
         std::size_t task;
     };
 
-    // Counts a row of the job named, as the rows are read ahead.
-    void Expect(QByteArrayView name);
-    // Adds the task of the row at line to the job named, made at its first
-    // row; options where the row's could be read. The job is finished once
-    // it has as many rows as were counted.
-    Place Add(QByteArrayView name, qint64 line, const std::optional<JobOptions>& options,
-              lifting::TaskResult task);
+    // First pass: the next row, and the job it names, if any.
+    void Count(QByteArrayView name);
+    // Ends the first pass: from here on the rows' numbers tell the jobs.
+    void Counted();
+    // Second pass: the number of the job the next row named in the first,
+    // if any. Every row read is taken, in the order counted.
+    std::optional<std::uint32_t> NextRow();
+    // Adds the task of the row at line, named name, to its job, made at its
+    // first row; options where the row's could be read. The job is finished
+    // once it has as many rows as were counted.
+    Place Add(std::uint32_t number, QByteArrayView name, qint64 line,
+              const std::optional<JobOptions>& options, lifting::TaskResult task);
     // Finishes every job still waiting for rows, as at the end of the input.
     void FinishAll();
     // Whether the job is finished: combined, or found to disagree.
@@ -85,6 +93,8 @@ class CompositeJobs {
     // Why the job's rows cannot form one job, or nothing.
     const QString& Disagreement(std::size_t job) const { return jobs_[job].disagreement; }
     const lifting::MultiTaskResult& Result(std::size_t job) const { return jobs_[job].result; }
+    // The result's problem as UTF-8.
+    QByteArrayView WhyNoCli(std::size_t job) const { return jobs_[job].whyNoCli; }
 
   private:
     struct Seen {
@@ -99,23 +109,28 @@ class CompositeJobs {
         std::optional<Seen> otherDuration;
         QString disagreement;
         lifting::MultiTaskResult result;
+        QByteArray whyNoCli;
         bool used = false;
         bool finished = false;
         std::size_t unwritten = 0; // rows added and not yet written
     };
-    // A job's name: the rows still to come, where they were counted, and its
-    // job once its first row has come.
-    struct Named {
-        std::size_t expected = 0;
-        std::optional<std::size_t> job;
+    // What the first pass learnt of a job, by its number: its rows still to
+    // come, and its place in jobs_ once its first row has come.
+    struct Tally {
+        std::uint32_t rows = 0;
+        std::optional<std::size_t> place;
     };
+    static constexpr std::uint32_t kNoJob = UINT32_MAX;
 
     void Finish(Job* job);
 
+    std::unordered_map<std::string, std::uint32_t> numbers_; // first pass only
+    std::string key_;                    // the name looked up, in room kept from row to row
+    std::vector<std::uint32_t> rowJobs_; // each row's job number, or kNoJob
+    std::size_t nextRow_ = 0;
+    std::vector<Tally> tallies_;
     std::vector<Job> jobs_;
     std::vector<std::size_t> free_; // places in jobs_ to make jobs in again
-    std::unordered_map<std::string, Named> byName_;
-    std::string key_; // the name looked up, in room kept from row to row
 };
 
 } // namespace batch

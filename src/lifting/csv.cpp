@@ -38,10 +38,11 @@ CsvReader::CsvReader(QIODevice* device, qsizetype recordLimit, qint64 firstLine)
     : device_(device), limit_(recordLimit), buffer_(kChunk), started_(firstLine > 1),
       line_(firstLine) {}
 
+qint64 CsvReader::DevicePosition() const {
+    return device_->pos() - static_cast<qint64>(end_ - position_);
+}
+
 bool CsvReader::TakeRest(QByteArray* rest) {
-    if (!device_->isSequential())
-        rest->reserve(rest->size() + static_cast<qsizetype>(end_ - position_) +
-                      static_cast<qsizetype>(device_->bytesAvailable()));
     do {
         rest->append(buffer_.data() + position_, static_cast<qsizetype>(end_ - position_));
         position_ = end_;
@@ -103,7 +104,7 @@ bool CsvReader::Room(CsvRecord* record) {
 }
 
 void CsvReader::Append(char c, CsvRecord* record) {
-    if (Room(record))
+    if (!Skipped(*record) && Room(record))
         record->data_.push_back(c);
 }
 
@@ -114,6 +115,8 @@ void CsvReader::AppendPlain(std::size_t from, CsvRecord* record) {
         std::find_if(begin, end, [](char c) { return kSpecial[static_cast<unsigned char>(c)]; });
     const auto count = static_cast<std::size_t>(stop - begin);
     position_ = from + count;
+    if (Skipped(*record))
+        return;
     // As many as Append would take one at a time; Room reports the rest.
     const std::size_t room = overflowed_ ? 0
                                          : static_cast<std::size_t>(limit_) - record->data_.size() -
@@ -134,6 +137,13 @@ bool CsvReader::LineBreak(int c) {
         return false;
     ++position_;
     return true;
+}
+
+bool CsvReader::ReadOne(CsvRecord* record, qsizetype field) {
+    only_ = field;
+    const bool read = Read(record);
+    only_ = -1;
+    return read;
 }
 
 bool CsvReader::Read(CsvRecord* record) {

@@ -54,6 +54,10 @@ class CsvReader {
     // Reads the next record into *record. False at the end of the input, or
     // when the device fails (deviceError() says how).
     bool Read(CsvRecord* record);
+    // Reads the next record as Read does, keeping the bytes of the field at
+    // index field alone and reading the others as empty, for a pass that
+    // needs one column.
+    bool ReadOne(CsvRecord* record, qsizetype field);
 
     // Whether the input started with a UTF-8 byte order mark; known once the
     // first record has been read.
@@ -61,9 +65,12 @@ class CsvReader {
     const QString& deviceError() const { return deviceError_; }
     // The line the next record starts on.
     qint64 line() const { return line_; }
+    // Where on the device the next record starts, for a device that is not
+    // sequential: a reader made there after seeking to it reads on.
+    qint64 DevicePosition() const;
     // Appends the input not yet read to *rest, up to the end of the device,
-    // for a caller that must read the records twice. False when the device
-    // fails (deviceError() says how).
+    // for a caller that must read the records of a sequential device twice.
+    // False when the device fails (deviceError() says how).
     bool TakeRest(QByteArray* rest);
 
   private:
@@ -76,6 +83,10 @@ class CsvReader {
     // Whether the record may take another byte or field; reports it once
     // when it may not.
     bool Room(CsvRecord* record);
+    // Whether the field being read is one ReadOne does not keep.
+    bool Skipped(const CsvRecord& record) const {
+        return only_ >= 0 && static_cast<qsizetype>(record.ends_.size()) != only_;
+    }
     void Append(char c, CsvRecord* record);
     // Appends the bytes of the buffer from the one at from up to the first
     // that may end or quote a field, at once, as most bytes of a record are
@@ -96,6 +107,7 @@ class CsvReader {
     bool byteOrderMark_ = false;
     qint64 line_ = 1;
     bool overflowed_ = false;
+    qsizetype only_ = -1; // the one field kept, or -1 for every field
     QString deviceError_;
 };
 

@@ -98,10 +98,16 @@ FrequencyResult SelectFrequency(double rate, double originV, double destinationV
 
 float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers) {
     auto product = static_cast<float>(lc);
-    // Exact in double for two floats, then rounded to float as a float
-    // multiplication would be.
-    for (float m : multipliers)
-        product = SaturateToSingle(static_cast<double>(product) * static_cast<double>(m));
+    // A float multiplication rounds the exact product once, as storing it
+    // would; beyond the float range it saturates and a NaN becomes 0, as
+    // SaturateToSingle has them. The check stays off the chain of products.
+    for (float m : multipliers) {
+        product *= m;
+        if (!std::isfinite(product)) [[unlikely]]
+            product = std::isnan(product)
+                          ? 0.0f
+                          : std::copysign(std::numeric_limits<float>::max(), product);
+    }
     return product;
 }
 
