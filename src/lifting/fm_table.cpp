@@ -1,6 +1,7 @@
 #include "lifting/fm_table.h"
 
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace lifting {
@@ -50,6 +51,36 @@ bool Matches(const Row& row, double frequency) {
     return frequency > row.from && frequency <= row.to;
 }
 
+// The ranges come first, then one row for each whole frequency from 2 up,
+// so that a frequency finds its row without trying each in turn (a batch's
+// frequencies vary from row to row, and every wrong guess of the loop costs).
+constexpr std::size_t kRanges = 3;
+constexpr bool WholeRowsFollowRanges() {
+    for (std::size_t i = 0; i < kTable.size(); ++i) {
+        const bool range = i < kRanges;
+        if (kTable[i].exact == range ||
+            (!range && kTable[i].to != static_cast<double>(i - kRanges + 2)))
+            return false;
+    }
+    return true;
+}
+static_assert(WholeRowsFollowRanges());
+
+// The row the frequency matches, as Matches has it, or none.
+const Row* RowOf(double frequency) {
+    if (frequency <= kTable[kRanges - 1].to) {
+        for (std::size_t i = 0; i < kRanges; ++i) {
+            if (Matches(kTable[i], frequency))
+                return &kTable[i];
+        }
+        return nullptr;
+    }
+    if (!(frequency >= kTable[kRanges].to && frequency <= kTable.back().to) ||
+        frequency != std::floor(frequency))
+        return nullptr;
+    return &kTable[kRanges + static_cast<std::size_t>(frequency - kTable[kRanges].to)];
+}
+
 constexpr auto kFrequencies = [] {
     std::array<double, kTable.size()> frequencies{};
     for (std::size_t i = 0; i < kTable.size(); ++i)
@@ -60,13 +91,11 @@ constexpr auto kFrequencies = [] {
 } // namespace
 
 float FrequencyMultiplier(double frequency, Duration duration, bool high) {
-    for (const Row& row : kTable) {
-        if (Matches(row, frequency)) {
-            const ByHeight& cell = row.cells[static_cast<std::size_t>(duration)];
-            return high ? cell.high : cell.low;
-        }
-    }
-    return 0.0f;
+    const Row* row = RowOf(frequency);
+    if (row == nullptr)
+        return 0.0f;
+    const ByHeight& cell = row->cells[static_cast<std::size_t>(duration)];
+    return high ? cell.high : cell.low;
 }
 
 std::optional<double> RowAtOrAbove(double frequency) {
