@@ -228,6 +228,10 @@ TEST(Batch, CombinesTheRowsOfAMultiTaskJob) {
         EXPECT_EQ(rows[i].at("li_origin"), "");
         EXPECT_EQ(rows[i].at("cli"), "");
     }
+    // A file is read again from where its rows start, where standard input
+    // is kept in memory: the same rows come out.
+    Write(dir, QStringLiteral("jobs.csv"), input);
+    EXPECT_EQ(Batch(dir, {QStringLiteral("jobs.csv")}).out, run.out);
 
     lifting::MultiTaskFile file;
     for (std::size_t t = 0; t < kShelfEntries.size(); ++t) {
