@@ -176,8 +176,8 @@ class CsvBatch {
             // The rows are read twice, first to count each job's rows: then
             // a job's rows are written as soon as its last has come and the
             // rows ahead of them are written.
-            // A file is read again from where the rows start; standard
-            // input, which cannot be, is kept.
+            // A file is read again from where the rows start; a pipe, which
+            // cannot be, is kept.
             QByteArray rest;
             QBuffer kept(&rest);
             QIODevice* device = in_;
