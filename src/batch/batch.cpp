@@ -175,9 +175,8 @@ class CsvBatch {
         if (grouped()) {
             // The rows are read twice, first to count each job's rows: then
             // a job's rows are written as soon as its last has come and the
-            // rows ahead of them are written.
-            // A file is read again from where the rows start; a pipe, which
-            // cannot be, is kept.
+            // rows ahead of them are written. A file is read again from
+            // where the rows start; a pipe, which cannot be, is kept.
             QByteArray rest;
             QBuffer kept(&rest);
             QIODevice* device = in_;
@@ -271,8 +270,9 @@ class CsvBatch {
         return false;
     }
 
-    // Writes the row, or keeps it until the last row where the input has a
-    // composite column; false when it could not be evaluated.
+    // Writes the row, or where the input has a composite column keeps it
+    // until its job and the rows above it are finished; false when it could
+    // not be evaluated.
     bool Row(const CsvRecord& record) {
         // The job the first pass found the row to name. Where this pass
         // reads no name (a record cut at the length limit), the job has a
