@@ -171,47 +171,23 @@ class CsvBatch {
         out_->Field(QByteArrayView(kErrorColumn));
         out_->EndRecord();
 
-        bool anyFailed = false;
+        std::optional<lifting::CsvReader> again;
         if (grouped()) {
-            // The rows are read twice, first to count each job's rows: then
-            // a job's rows are written as soon as its last has come and the
-            // rows ahead of them are written. A file is read again from
-            // where the rows start; a pipe, which cannot be, is kept.
-            QByteArray rest;
-            QBuffer kept(&rest);
-            QIODevice* device = in_;
-            qint64 start = 0;
-            if (in_->isSequential()) {
-                if (!reader_.TakeRest(&rest))
-                    return CannotRead(reader_.deviceError());
-                kept.open(QIODevice::ReadOnly);
-                device = &kept;
-            } else {
-                start = reader_.DevicePosition();
-            }
-            if (!device->seek(start))
-                return CannotRead(device->errorString());
-            lifting::CsvReader counting(device, lifting::kCsvRecordLimit, reader_.line());
-            while (counting.ReadOne(&record, composite_))
-                jobs_.Count(composite_ < record.size() ? record[composite_] : QByteArrayView());
-            jobs_.Counted();
-            if (!counting.deviceError().isEmpty())
-                return CannotRead(counting.deviceError());
-            if (!device->seek(start))
-                return CannotRead(device->errorString());
-            lifting::CsvReader rows(device, lifting::kCsvRecordLimit, reader_.line());
-            while (!out_->failed() && rows.Read(&record))
-                anyFailed = !Row(record) || anyFailed;
-            if (!rows.deviceError().isEmpty())
-                return CannotRead(rows.deviceError());
+            QString error;
+            again = CountJobs(&error);
+            if (!again)
+                return CannotRead(error);
+        }
+        lifting::CsvReader& rows = again ? *again : reader_;
+        bool anyFailed = false;
+        while (!out_->failed() && rows.Read(&record))
+            anyFailed = !Row(record) || anyFailed;
+        if (!rows.deviceError().isEmpty())
+            return CannotRead(rows.deviceError());
+        if (grouped()) {
             jobs_.FinishAll();
             WriteReady();
             anyFailed = anyFailed || disagreed_;
-        } else {
-            while (!out_->failed() && reader_.Read(&record))
-                anyFailed = !Row(record) || anyFailed;
-            if (!reader_.deviceError().isEmpty())
-                return CannotRead(reader_.deviceError());
         }
         if (!out_->Flush())
             return BatchStatus::Failed;
@@ -222,6 +198,47 @@ class CsvBatch {
     // Whether the input has a composite column: its rows then wait until the
     // last row of their job, as a multi-task job's may come anywhere.
     bool grouped() const { return composite_ >= 0; }
+
+    // Reads the rows a first time, the composite column alone, to count each
+    // job's rows: then a job's rows are written as soon as its last has come
+    // and the rows above them are written. Gives a reader of the rows again:
+    // a file from where its rows start, a pipe, which cannot be read again,
+    // from what it gave kept in memory; nothing where the input could not be
+    // read (error says why).
+    std::optional<lifting::CsvReader> CountJobs(QString* error) {
+        QIODevice* device = in_;
+        qint64 start = 0;
+        if (in_->isSequential()) {
+            if (!reader_.TakeRest(&piped_)) {
+                *error = reader_.deviceError();
+                return std::nullopt;
+            }
+            pipedDevice_.open(QIODevice::ReadOnly);
+            device = &pipedDevice_;
+        } else {
+            start = reader_.DevicePosition();
+        }
+        auto fromStart = [&]() -> std::optional<lifting::CsvReader> {
+            if (!device->seek(start)) {
+                *error = device->errorString();
+                return std::nullopt;
+            }
+            return std::optional<lifting::CsvReader>(std::in_place, device,
+                                                     lifting::kCsvRecordLimit, reader_.line());
+        };
+        std::optional<lifting::CsvReader> counting = fromStart();
+        if (!counting)
+            return std::nullopt;
+        CsvRecord record;
+        while (counting->ReadOne(&record, composite_))
+            jobs_.Count(composite_ < record.size() ? record[composite_] : QByteArrayView());
+        jobs_.Counted();
+        if (!counting->deviceError().isEmpty()) {
+            *error = counting->deviceError();
+            return std::nullopt;
+        }
+        return fromStart();
+    }
 
     BatchStatus CannotRead(const QString& error) {
         say_(QStringLiteral("cannot read %1: %2").arg(name_, error));
@@ -462,6 +479,9 @@ class CsvBatch {
         QString error;
         std::optional<CompositeJobs::Place> place;
     };
+    // A pipe's rows, kept to be read a second time.
+    QByteArray piped_;
+    QBuffer pipedDevice_{&piped_};
     QByteArray waitingBytes_;
     QBuffer waitingDevice_{&waitingBytes_};
     CsvWriter waiting_{OpenForWriting(&waitingDevice_)};
