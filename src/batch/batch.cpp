@@ -466,8 +466,7 @@ class CsvBatch {
     std::array<qsizetype, kRequiredCount> columns_{};
     qsizetype composite_ = -1;
     lifting::FigureTexts texts_;
-    // One sheet for every row, so that its texts keep their room.
-    lifting::SheetEngine sheet_;
+    lifting::SheetEngine sheet_{lifting::SheetEngine::TypedTexts::NotKept};
 
     // With a composite column: each row's input fields and results as
     // written, until its job and the rows ahead of it are finished.
@@ -556,7 +555,7 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
 
     bool anyFailed = false;
     lifting::FigureTexts texts;
-    lifting::SheetEngine sheet;
+    lifting::SheetEngine sheet(lifting::SheetEngine::TypedTexts::NotKept);
     // The file's name and details, a task's name, and its entries, entered
     // into the sheet and calculated.
     auto job = [&](const QString& path, const lifting::JobDetails& details, const QString& task,

@@ -17,7 +17,7 @@ constexpr std::uint16_t Bit(Entry entry) {
 
 } // namespace
 
-SheetEngine::SheetEngine() {
+SheetEngine::SheetEngine(TypedTexts texts) : keepTexts_(texts == TypedTexts::Kept) {
     Reset();
 }
 
@@ -53,10 +53,9 @@ template <typename Chars> Reading SheetEngine::EnterText(Entry entry, const Char
 }
 
 template <typename Chars> void SheetEngine::Take(Entry entry, const Chars& text, double value) {
-    QString& stored = TextOf(entry);
-    // A text of bytes goes into the room the last one left, as a batch of
-    // rows enters texts again and again.
-    stored = text;
+    // A text of bytes goes into the room the last one left.
+    if (keepTexts_)
+        TextOf(entry) = text;
     made_ |= Bit(entry);
     Set(CellOf(entry), {Content::Kind::Typed, entry, {}});
     numbers_[static_cast<std::size_t>(entry)] = value;
@@ -178,9 +177,10 @@ void SheetEngine::ComputeRwlAndLiftingIndex() {
 }
 
 void SheetEngine::Reset(Units units) {
-    // Texts keep their room for the next job, as a batch enters many.
-    for (std::size_t e = 0; e < kEntryCount; ++e)
-        TextOf(static_cast<Entry>(e)).resize(0);
+    // Texts keep their room for the next job.
+    if (keepTexts_)
+        for (std::size_t e = 0; e < kEntryCount; ++e)
+            TextOf(static_cast<Entry>(e)).resize(0);
     numbers_.fill(0); // Val of an empty text
     intOriginH = intDestinH = 0;
     for (float* f : {&hmVARo2, &hmVARd2, &vmVARo1, &vmVARd1, &vmVARo2, &vmVARd2, &dmvar, &amVARo2,

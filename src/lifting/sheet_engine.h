@@ -18,7 +18,12 @@ namespace lifting {
 // on demand and repaints those that changed.
 class SheetEngine {
   public:
-    SheetEngine();
+    // Whether the sheet keeps each entry's text as typed. A batch, which
+    // writes only the results, keeps none, and is spared copying nine texts a
+    // row: its typed cells, EnteredJob, the texts by name and the reasons
+    // WhyNoIndex reads from them then stay empty.
+    enum class TypedTexts { Kept, NotKept };
+    explicit SheetEngine(TypedTexts texts = TypedTexts::Kept);
 
     // The state, by the names the window's procedures give it. Texts are kept
     // exactly as typed, and read once, as Val reads them, when entered;
@@ -126,6 +131,7 @@ class SheetEngine {
     Units units_ = Units::UsCustomary;
     Duration duration_ = Duration::UpToOneHour;
     Coupling coupling_ = Coupling::Good;
+    bool keepTexts_;
     std::uint16_t made_ = 0; // bit e for each entry made
     bool calculated_ = false;
     Sheet cells_;
