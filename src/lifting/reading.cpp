@@ -17,15 +17,12 @@ std::optional<QString> AfterLeadingNumber(const QString& text) {
     return std::nullopt;
 }
 
-template <typename Text> Reading ReadOf(const Text& text, Entry entry, Units units) {
-    if (const std::optional<double> number = ReadNumber(text)) {
-        if (*number < 0)
-            return {std::nullopt,
-                    QStringLiteral("%1 is below 0: type 0 or more").arg(QString(text).trimmed())};
-        // "-0" is 0; a sign would only show in the cells.
-        return {*number + 0.0, {}};
-    }
-    const QString trimmed = QString(text).trimmed();
+} // namespace
+
+Reading Refusal(const QString& text, std::optional<double> number, Entry entry, Units units) {
+    if (number)
+        return {std::nullopt, QStringLiteral("%1 is below 0: type 0 or more").arg(text.trimmed())};
+    const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {std::nullopt, QStringLiteral("Nothing is typed: type a number, or Cancel")};
     if (const qsizetype comma = trimmed.indexOf(u','); comma >= 0) {
@@ -47,16 +44,6 @@ template <typename Text> Reading ReadOf(const Text& text, Entry entry, Units uni
     return {std::nullopt,
             QStringLiteral("\"%1\" is not a number: type digits, with a point for decimals")
                 .arg(trimmed)};
-}
-
-} // namespace
-
-Reading ReadEntry(const QString& text, Entry entry, Units units) {
-    return ReadOf(text, entry, units);
-}
-
-Reading ReadEntry(QLatin1StringView text, Entry entry, Units units) {
-    return ReadOf(text, entry, units);
 }
 
 QLatin1StringView UnitWordOf(Entry entry, Units units) {
