@@ -456,20 +456,73 @@ void General(Decimal d, int significant, NumberText* out) {
     }
 }
 
-void FormatDecimal(const Decimal& d, Pattern pattern, int significant, NumberText* out) {
+// The decimals of a fixed pattern, and whether a zero decimal is left out.
+struct FixedPattern {
+    int decimals;
+    bool dropZeroFraction;
+};
+std::optional<FixedPattern> FixedOf(Pattern pattern) {
     switch (pattern) {
     case Pattern::TwoDecimals:
-        return Fixed(d, 2, false, out);
+        return FixedPattern{2, false};
     case Pattern::OneDecimal:
-        return Fixed(d, 1, false, out);
+        return FixedPattern{1, false};
     case Pattern::PointAlways:
-        return Fixed(d, 1, true, out);
+        return FixedPattern{1, true};
     case Pattern::Whole:
-        return Fixed(d, 0, false, out);
+        return FixedPattern{0, false};
     case Pattern::General:
         break;
     }
+    return std::nullopt;
+}
+
+void FormatDecimal(const Decimal& d, Pattern pattern, int significant, NumberText* out) {
+    if (const std::optional<FixedPattern> fixed = FixedOf(pattern))
+        return Fixed(d, fixed->decimals, fixed->dropZeroFraction, out);
     General(d, significant, out);
+}
+
+// The text of most 32-bit figures of a fixed pattern, as the sheet's
+// multipliers, RWLs and indices are, without working out their digits:
+// written at the end of room; nothing for any other figure.
+using FixedSingleRoom = std::array<char, 16>;
+std::string_view FixedSingleText(const Figure& figure, FixedSingleRoom* room) {
+    const std::optional<FixedPattern> fixed = FixedOf(figure.pattern);
+    if (!figure.single || !fixed)
+        return {};
+    const int k = fixed->decimals;
+    // Exact for a float: its 24 bits times 10^k, at most 7 bits more.
+    const double scaled = std::fabs(figure.value) * kPowersOfTen[static_cast<std::size_t>(k)];
+    // Below 10^6, the 7 significant digits a float prints reach past the
+    // last decimal kept, and rounding to them first moves the value by less
+    // than 0.5e-6 x scaled: only a value that near a half of the last decimal
+    // can round the other way, and is left to the exact digits.
+    if (!(scaled < 1e6) || static_cast<float>(figure.value) != figure.value)
+        return {};
+    const double below = std::floor(scaled);
+    const double fraction = scaled - below;
+    if (std::fabs(fraction - 0.5) <= 1e-6 * scaled)
+        return {};
+    auto whole = static_cast<std::uint32_t>(below) + (fraction > 0.5 ? 1u : 0u);
+    // Written from the end: the decimals, the point, and at least one digit
+    // ahead of it.
+    char* const end = room->data() + room->size();
+    char* first = end;
+    const bool zero = whole == 0;
+    for (int i = 0; i < k; ++i, whole /= 10)
+        *--first = static_cast<char>('0' + whole % 10);
+    if (fixed->dropZeroFraction && k == 1 && *first == '0')
+        ++first;
+    if (k > 0)
+        *--first = '.';
+    do {
+        *--first = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (figure.value < 0 && !zero)
+        *--first = '-';
+    return {first, static_cast<std::size_t>(end - first)};
 }
 
 template <typename Text> double ValOf(const Text& text) {
@@ -562,6 +615,11 @@ QString Str(float value) {
 NumberText FormatText(const Figure& figure) {
     const int significant = figure.single ? kSingleDigits : kDoubleDigits;
     NumberText text;
+    FixedSingleRoom room;
+    if (const std::string_view fixed = FixedSingleText(figure, &room); !fixed.empty()) {
+        text.Append(fixed);
+        return text;
+    }
     FormatDecimal(ToDecimal(figure.value, significant), figure.pattern, significant, &text);
     return text;
 }
