@@ -127,6 +127,8 @@ CompositeJobs::Place CompositeJobs::Add(std::uint32_t number, QByteArrayView nam
         }
         jobs_[place].name = name.toByteArray();
         jobs_[place].used = true;
+        // Room for the rows counted, taken once.
+        jobs_[place].tasks.reserve(tally.rows);
         tally.place = place;
     }
     const std::size_t place = *tally.place;
