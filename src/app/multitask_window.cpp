@@ -378,6 +378,10 @@ void MultiTaskWindow::Fill() {
     note_->setVisible(result.manyTasks);
     rankingDue_->start();
     setWindowModified(!undo_->isClean() || file_.details != savedDetails_);
+    // A job with tasks always has one current, so that the Tasks menu and
+    // its keys act on one from the moment a job is opened.
+    if (table_->currentRow() < 0 && table_->rowCount() > 0)
+        table_->setCurrentCell(0, Name);
     filling_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include "app/multitask_window.h"
 #include "app/redesign_window.h"
 #include "harness/modal.h"
+#include "lifting/multitask_file.h"
 #include "worksheet/form1.h"
 
 #include <QApplication>
@@ -172,6 +173,39 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
         EXPECT_EQ(window.isVisible(), !closes);
         EXPECT_EQ(sheet.form().isVisible(), !closes);
     }
+}
+
+// A job just opened has its first task current: its keys act on it at once.
+TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stocker.liftjob"));
+    lifting::MultiTaskFile file;
+    for (const char* h : {"10", "20"}) {
+        lifting::Task task;
+        task.name = QStringLiteral("H %1").arg(QLatin1String(h));
+        for (const auto& [entry, text] : {std::pair{lifting::Entry::LoadAvg, "30"},
+                                          {lifting::Entry::LoadMax, "30"},
+                                          {lifting::Entry::OriginH, h},
+                                          {lifting::Entry::OriginV, "30"},
+                                          {lifting::Entry::DestinationH, h},
+                                          {lifting::Entry::DestinationV, "30"},
+                                          {lifting::Entry::OriginA, "0"},
+                                          {lifting::Entry::DestinationA, "0"},
+                                          {lifting::Entry::Frequency, "1"}})
+            task[entry] = QLatin1String(text);
+        file.job.tasks.push_back(task);
+    }
+    QString error;
+    ASSERT_TRUE(lifting::SaveMultiTaskFile(path, file, &error)) << error.toStdString();
+
+    app::JobWindow sheet;
+    sheet.form().show();
+    app::MultiTaskWindow& window = sheet.MultiTask();
+    ASSERT_TRUE(window.OpenPath(path));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    Press(window, "Ctrl+Shift+T");
+    // 51 x FM 0.94 at H 10 in; H 20 in would give half of it.
+    EXPECT_EQ(sheet.form().Text(lifting::Cell::RwlOrigin), QStringLiteral("47.9"));
 }
 
 } // namespace
