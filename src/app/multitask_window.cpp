@@ -230,6 +230,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
         const char* text;
         QKeySequence keys;
         std::function<void()> run;
+        bool onATask = false; // acts on the current task
     };
     const std::array items{
         Item{"&File", "&New Multi-Task Job", QKeySequence::New, [this] { NewJob(); }},
@@ -245,19 +246,19 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
              [this] { EditDetails(); }},
         Item{"&Tasks", "&Add Task", QKeySequence(QStringLiteral("Ctrl+T")), [this] { AddTask(); }},
         Item{"&Tasks", "&Duplicate Task", QKeySequence(QStringLiteral("Ctrl+Shift+D")),
-             [this] { DuplicateTask(); }},
+             [this] { DuplicateTask(); }, true},
         Item{"&Tasks", "&Remove Task", QKeySequence(QStringLiteral("Ctrl+Delete")),
-             [this] { RemoveTask(); }},
-        Item{"&Tasks", "Move &Up", QKeySequence(QStringLiteral("Alt+Up")),
-             [this] { MoveTask(-1); }},
+             [this] { RemoveTask(); }, true},
+        Item{"&Tasks", "Move &Up", QKeySequence(QStringLiteral("Alt+Up")), [this] { MoveTask(-1); },
+             true},
         Item{"&Tasks", "Move Do&wn", QKeySequence(QStringLiteral("Alt+Down")),
-             [this] { MoveTask(1); }},
+             [this] { MoveTask(1); }, true},
         Item{"&Tasks", "Add the &Sheet as a Task", QKeySequence(QStringLiteral("Ctrl+Shift+A")),
              [this] { AddSheetAsTask(); }},
         Item{"&Tasks", "Show Task in the S&heet", QKeySequence(QStringLiteral("Ctrl+Shift+T")),
-             [this] { ShowTaskInSheet(); }},
+             [this] { ShowTaskInSheet(); }, true},
         Item{"&Tasks", "R&edesign Task...", QKeySequence(QStringLiteral("Ctrl+R")),
-             [this] { RedesignTask(); }},
+             [this] { RedesignTask(); }, true},
     };
     QMap<QString, QMenu*> menus;
     for (const char* name : {"&File", "&Edit", "&Tasks"})
@@ -266,6 +267,8 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
         QAction* action = menus[QString::fromUtf8(item.menu)]->addAction(
             QString::fromUtf8(item.text), this, item.run);
         action->setShortcut(item.keys);
+        if (item.onATask)
+            taskActions_.push_back(action);
     }
     QMenu* edit = menus[QStringLiteral("&Edit")];
     QAction* undo = undo_->createUndoAction(this, QStringLiteral("&Undo"));
@@ -379,9 +382,12 @@ void MultiTaskWindow::Fill() {
     rankingDue_->start();
     setWindowModified(!undo_->isClean() || file_.details != savedDetails_);
     // A job with tasks always has one current, so that the Tasks menu and
-    // its keys act on one from the moment a job is opened.
+    // its keys act on one from the moment a job is opened; without a task,
+    // what acts on one is unavailable rather than silent.
     if (table_->currentRow() < 0 && table_->rowCount() > 0)
         table_->setCurrentCell(0, Name);
+    for (QAction* action : taskActions_)
+        action->setEnabled(!job.tasks.empty());
     filling_ = false;
 }
 

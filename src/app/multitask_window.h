@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <vector>
+
+class QAction;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -97,8 +100,9 @@ class MultiTaskWindow : public QMainWindow {
     QTimer* rankingDue_;    // fills the ranking once typing pauses
     QUndoStack* undo_;
     bool filling_ = false;
-    int editSession_ = 0; // counts the editors opened, so that one editor's
-                          // keystrokes undo as one step
+    std::vector<QAction*> taskActions_; // unavailable while the job has no task
+    int editSession_ = 0;               // counts the editors opened, so that one editor's
+                                        // keystrokes undo as one step
     friend class EntryDelegate;
 };
 

@@ -11,6 +11,7 @@
 #include "lifting/multitask_file.h"
 #include "worksheet/form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -176,6 +177,7 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
 }
 
 // A job just opened has its first task current: its keys act on it at once.
+// Without a task, what acts on one is unavailable.
 TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stocker.liftjob"));
@@ -201,7 +203,17 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     app::JobWindow sheet;
     sheet.form().show();
     app::MultiTaskWindow& window = sheet.MultiTask();
+    auto showTask = [&window] {
+        for (const QAction* action : window.findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("Show Task in the S&heet"))
+                return action->isEnabled();
+        }
+        ADD_FAILURE() << "no Show Task in the Sheet";
+        return false;
+    };
+    EXPECT_FALSE(showTask());
     ASSERT_TRUE(window.OpenPath(path));
+    EXPECT_TRUE(showTask());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     Press(window, "Ctrl+Shift+T");
     // 51 x FM 0.94 at H 10 in; H 20 in would give half of it.
