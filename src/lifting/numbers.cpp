@@ -510,10 +510,11 @@ std::string_view FixedSingleText(const Figure& figure, FixedSingleRoom* room) {
     char* const end = room->data() + room->size();
     char* first = end;
     const bool zero = whole == 0;
+    const bool zeroFraction = whole % TenTo(k) == 0;
     for (int i = 0; i < k; ++i, whole /= 10)
         *--first = static_cast<char>('0' + whole % 10);
-    if (fixed->dropZeroFraction && k == 1 && *first == '0')
-        ++first;
+    if (fixed->dropZeroFraction && zeroFraction)
+        first = end;
     if (k > 0)
         *--first = '.';
     do {

@@ -99,14 +99,13 @@ FrequencyResult SelectFrequency(double rate, double originV, double destinationV
 float Rwl(std::int16_t lc, const std::array<float, 6>& multipliers) {
     auto product = static_cast<float>(lc);
     // A float multiplication rounds the exact product once, as storing it
-    // would; beyond the float range it saturates and a NaN becomes 0, as
-    // SaturateToSingle has them. The check stays off the chain of products.
+    // would, and is infinite or NaN just where the stored product would be
+    // out of range or NaN; those saturate as ever. The check stays off the
+    // chain of products.
     for (float m : multipliers) {
         product *= m;
         if (!std::isfinite(product)) [[unlikely]]
-            product = std::isnan(product)
-                          ? 0.0f
-                          : std::copysign(std::numeric_limits<float>::max(), product);
+            product = SaturateToSingle(product);
     }
     return product;
 }
