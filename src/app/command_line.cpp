@@ -1,7 +1,11 @@
 #include "app/command_line.h"
 
+#include "lifting/saving.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace app {
 
@@ -62,6 +66,14 @@ Command ParseCommandLine(const QStringList& arguments) {
     }
     if (int(parser.isSet(batch)) + int(parser.isSet(report)) + int(parser.isSet(compare)) > 1)
         return error(QStringLiteral("--batch, --report and --compare cannot be combined"));
+    // Results written over an input would lose it: a survey, or a job file
+    // replaced by its own report.
+    for (const QString& file : std::as_const(command.files)) {
+        if (lifting::IsSameFile(file, command.output))
+            return error(QStringLiteral("-o %1 is one of the inputs; write to another file, so "
+                                        "that the input is kept")
+                             .arg(command.output));
+    }
     if (parser.isSet(batch)) {
         if (command.files.isEmpty())
             return error(QStringLiteral("--batch needs an input: a CSV file, - or job files"));

@@ -1,5 +1,7 @@
 #include "app/report_output.h"
 
+#include "lifting/saving.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +13,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace app {
@@ -100,12 +101,7 @@ bool WritePdf(const ReportPages& pages, const QString& path, QString* error) {
             pages.paint(painter, page);
         }
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf.data()) != pdf.size() || !out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
+    return lifting::SaveFile(path, pdf.data(), error);
 }
 
 bool WriteReportPdf(const ReportInput& input, const QString& path, QString* error) {

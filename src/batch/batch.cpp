@@ -8,11 +8,11 @@
 #include "lifting/multitask_file.h"
 #include "lifting/no_index.h"
 #include "lifting/options.h"
+#include "lifting/saving.h"
 #include "lifting/sheet_engine.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -505,9 +505,7 @@ class Output {
             return opened;
         }
         name_ = path;
-        // A device or a pipe (/dev/null) is written as it is: a file written
-        // beside it and renamed would replace it.
-        if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        if (lifting::IsDeviceOrPipe(path)) {
             device_ = std::make_unique<QFile>(path);
             return device_->open(QIODevice::WriteOnly);
         }

@@ -1,6 +1,7 @@
 #include "lifting/job_file.h"
 
 #include "lifting/json_file.h"
+#include "lifting/saving.h"
 #include "lifting/latin1.h"
 #include "lifting/reading.h"
 
@@ -118,7 +119,7 @@ std::optional<JobFile> LoadJobFile(const QString& path, QString* error) {
 }
 
 bool SaveJobFile(const QString& path, const JobFile& file, QString* error) {
-    return json::SaveAtomically(path, WriteJobFile(file), error);
+    return SaveFile(path, WriteJobFile(file), error);
 }
 
 } // namespace lifting

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <utility>
 
@@ -168,23 +167,5 @@ std::optional<QByteArray> ReadLimited(const QString& path, QString* error) {
     return bytes;
 }
 
-bool SaveAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile out(path);
-    // Unbuffered, every write reaches the file at once: commit does not
-    // notice a buffer that failed to go out (a full disk) and would rename the
-    // cut-off file into place. A short write is tried again, for the reason
-    // it stopped.
-    bool written = out.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qsizetype done = 0; written && done < bytes.size();) {
-        const qint64 count = out.write(bytes.constData() + done, bytes.size() - done);
-        written = count > 0;
-        done += count;
-    }
-    if (!written || !out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
-}
 
 } // namespace lifting::json

@@ -11,7 +11,7 @@
 
 // What the files of jobs, of one task or of several, share: their fields
 // written in a fixed order, read with a short phrase for whatever is wrong,
-// the size limit, and the atomic save.
+// and the size limit.
 namespace lifting::json {
 
 // A JSON string literal, escaped as JSON needs.
@@ -78,8 +78,5 @@ bool ReadVersion(const QJsonObject& root, int current, const char* kind, QString
 // The bytes of the file at path, refused past kJobFileLimit; *error names what
 // is wrong, not the file.
 std::optional<QByteArray> ReadLimited(const QString& path, QString* error);
-// Writes bytes beside path and renames them over it once complete, so that a
-// failure anywhere leaves the old file as it was; *error says why it failed.
-bool SaveAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 } // namespace lifting::json

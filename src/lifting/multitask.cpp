@@ -162,7 +162,9 @@ TaskResult ComputeTask(const TaskNumbers& task, Units units, Duration duration) 
     }
     const EndValues& origin = values[End::Origin];
     const EndValues& destination = values[End::Destination];
-    if (origin.stli && destination.stli && *destination.stli > *origin.stli)
+    // An end without an index is the worse one: its N/A, not the other
+    // end's number, is the task's.
+    if (origin.stli && (!destination.stli || *destination.stli > *origin.stli))
         values.governing = End::Destination;
     return {values, {}, std::nullopt};
 }

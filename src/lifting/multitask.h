@@ -75,7 +75,8 @@ struct TaskValues {
     Units units = Units::UsCustomary; // those of the numbers
     double distance = 0;              // D, shared by both ends
     std::array<EndValues, 2> ends;
-    // The end with the larger STLI (the origin on a tie), where both have one.
+    // The end with the larger STLI (the origin on a tie); an end without an
+    // STLI counts as the larger.
     End governing = End::Origin;
 
     const EndValues& operator[](End e) const { return ends[static_cast<std::size_t>(e)]; }

@@ -1,6 +1,7 @@
 #include "lifting/multitask_file.h"
 
 #include "lifting/json_file.h"
+#include "lifting/saving.h"
 #include "lifting/latin1.h"
 
 #include <QJsonArray>
@@ -112,7 +113,7 @@ std::optional<MultiTaskFile> LoadMultiTaskFile(const QString& path, QString* err
 }
 
 bool SaveMultiTaskFile(const QString& path, const MultiTaskFile& file, QString* error) {
-    return json::SaveAtomically(path, WriteMultiTaskFile(file), error);
+    return SaveFile(path, WriteMultiTaskFile(file), error);
 }
 
 JobFileKind KindOfJobFile(const QByteArray& bytes) {

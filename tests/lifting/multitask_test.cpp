@@ -237,6 +237,12 @@ TEST(MultiTask, NotApplicable) {
         if (c.taskProblem) {
             EXPECT_EQ(Text(result.tasks.back().Problem()), c.taskProblem);
         }
+        // A task with no index at one end shows that end's N/A, not the
+        // other end's index.
+        if (!result.tasks.empty() && result.tasks.back().values &&
+            !result.tasks.back().HasIndices()) {
+            EXPECT_FALSE(result.tasks.back().values->Governing().stli);
+        }
         EXPECT_FALSE(result.cli);
         EXPECT_EQ(Text(lifting::CompositeText(result.cli)), "N/A");
         EXPECT_EQ(lifting::BandOf(result.cli).risk, lifting::Risk::None);
