@@ -8,6 +8,7 @@
 #include "lifting/multitask_file.h"
 #include "lifting/no_index.h"
 #include "lifting/options.h"
+#include "lifting/reading.h"
 #include "lifting/saving.h"
 #include "lifting/sheet_engine.h"
 
@@ -72,6 +73,14 @@ QByteArray RequiredName(std::size_t i) {
         return kOptionColumns[i];
     const std::string_view key = lifting::KeyOf(static_cast<Entry>(i - kOptionColumns.size()));
     return {key.data(), static_cast<qsizetype>(key.size())};
+}
+
+// What is wrong with an entry's text, in the words of a row's error.
+QString RefusedEntry(Entry entry, const QString& text, const QString& problem) {
+    return QStringLiteral("%1 is \"%2\": %3")
+        .arg(QString::fromLatin1(
+                 RequiredName(kOptionColumns.size() + static_cast<std::size_t>(entry))),
+             text, problem);
 }
 
 // The details of a job file, as columns of its row.
@@ -389,9 +398,7 @@ class CsvBatch {
             const lifting::Reading reading = ascii ? sheet_.Enter(entry, QLatin1StringView(text))
                                                    : sheet_.Enter(entry, QString::fromUtf8(text));
             if (!reading.value)
-                return QStringLiteral("%1 is \"%2\": %3")
-                    .arg(QString::fromLatin1(RequiredName(column)), QString::fromUtf8(text),
-                         reading.problem);
+                return RefusedEntry(entry, QString::fromUtf8(text), reading.problem);
             entered->numbers[entry] = *reading.value;
         }
         sheet_.Calculate();
@@ -555,7 +562,9 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
     lifting::FigureTexts texts;
     lifting::SheetEngine sheet(lifting::SheetEngine::TypedTexts::NotKept);
     // The file's name and details, a task's name, and its entries, entered
-    // into the sheet and calculated.
+    // into the sheet and calculated. An entry the sheet would refuse gives
+    // the row an error and no results, as in a CSV row, rather than results
+    // without that entry; the error is returned.
     auto job = [&](const QString& path, const lifting::JobDetails& details, const QString& task,
                    const lifting::Job& entered) {
         out->Field(QStringView(path));
@@ -565,10 +574,27 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
         out->Field(Bytes(lifting::KeyOf(entered.units)));
         out->Field(Bytes(lifting::KeyOf(entered.duration)));
         out->Field(Bytes(lifting::KeyOf(entered.coupling)));
-        for (const std::optional<QString>& text : entered.entries)
+        QString error;
+        for (std::size_t e = 0; e < kEntryCount; ++e) {
+            const std::optional<QString>& text = entered.entries[e];
             out->Field(QStringView(text.value_or(QString())));
+            if (!text || !error.isEmpty())
+                continue;
+            const lifting::Reading reading =
+                lifting::ReadEntry(*text, static_cast<Entry>(e), entered.units);
+            if (!reading.value)
+                error = RefusedEntry(static_cast<Entry>(e), *text, reading.problem);
+        }
+        if (!error.isEmpty()) {
+            say(QStringLiteral("%1: %2").arg(path, error));
+            anyFailed = true;
+            for (std::size_t i = 0; i < kResults.size(); ++i)
+                out->Field(QByteArrayView());
+            return error;
+        }
         sheet.EnterJob(entered, true);
         WriteResults(out, sheet, &texts);
+        return error;
     };
     // A file that gives no row of results.
     auto failed = [&](const QString& path, const QString& error) {
@@ -593,16 +619,16 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
                 const QByteArray whyNoCli = result.problem.toUtf8();
                 for (std::size_t t = 0; t < file->job.tasks.size(); ++t) {
                     const lifting::Task& task = file->job.tasks[t];
-                    job(path, file->details, task.name,
-                        {file->job.units, file->job.duration, task.coupling, task.entries});
+                    const QString error =
+                        job(path, file->details, task.name,
+                            {file->job.units, file->job.duration, task.coupling, task.entries});
                     WriteTaskColumns(out, result, t, whyNoCli, &texts);
-                    EndRow(out, 0, {});
+                    EndRow(out, 0, error);
                 }
             }
         } else if (const std::optional<lifting::JobFile> file =
                        lifting::LoadJobFile(path, &error)) {
-            job(path, file->details, {}, file->job);
-            EndRow(out, kTaskColumns.size(), {});
+            EndRow(out, kTaskColumns.size(), job(path, file->details, {}, file->job));
         } else {
             failed(path, error);
         }

@@ -130,11 +130,11 @@ void ExpectResults(const std::map<std::string, std::string>& row, const std::str
         EXPECT_EQ(row.at(kResults[i].toStdString()), expected[i]) << kResults[i].constData();
 }
 
-// The dish-washer job as a job file.
-QByteArray DishWasherJobFile() {
+// The dish-washer job as a job file, with another L(Max) where given.
+QByteArray DishWasherJobFile(const char* lmax = "20") {
     lifting::JobFile file;
     file.details.title = QStringLiteral("Dishes");
-    const char* entries[] = {"20", "20", "20", "44", "20", "7", "30", "30", "5"};
+    const char* entries[] = {"20", lmax, "20", "44", "20", "7", "30", "30", "5"};
     for (std::size_t i = 0; i < lifting::kEntryCount; ++i)
         file.job[static_cast<lifting::Entry>(i)] = QString::fromLatin1(entries[i]);
     return lifting::WriteJobFile(file);
@@ -380,6 +380,7 @@ TEST(Batch, NamesWhatCannotBeReadWithItsStatus) {
     const std::string units = "units is \"usa\"; it must be us or metric";
     const std::string duration = "duration is empty; it must be 1, 2 or 8";
     const std::string count = "the row has 5 fields; the header has 13";
+    const std::string pounds = "lmax is \"25 lb\": Type the number alone (in pounds)";
     const std::vector<Failure> failures{
         {"unknown units",
          {in},
@@ -419,6 +420,14 @@ TEST(Batch, NamesWhatCannotBeReadWithItsStatus) {
          "a.liftjob: it cannot be read",
          2,
          0},
+        {"refused entry in a job file",
+         {QStringLiteral("in.liftjob")},
+         DishWasherJobFile("25 lb"),
+         1,
+         "in.liftjob: " + pounds,
+         1,
+         0,
+         pounds},
         {"no such file", {QStringLiteral("none.csv")}, {}, 2, "cannot read none.csv"},
         {"empty file", {in}, "", 2, "in.csv: no header row: the input is empty\n"},
         {"missing column",
