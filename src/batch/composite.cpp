@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace batch {
@@ -88,11 +90,23 @@ void WriteTaskColumns(CsvWriter* out, const lifting::MultiTaskResult& job, std::
 }
 
 void CompositeJobs::Count(QByteArrayView name) {
-    if (name.isEmpty()) {
+    // Names that differ only in case or in blanks around them name one job:
+    // a slip of typing must not split a job, whose parts would each read
+    // safer than the whole.
+    const QByteArrayView trimmed = name.trimmed();
+    if (trimmed.isEmpty()) {
         rowJobs_.push_back(kNoJob);
         return;
     }
-    key_.assign(name.data(), static_cast<std::size_t>(name.size()));
+    if (std::all_of(trimmed.begin(), trimmed.end(),
+                    [](char c) { return static_cast<signed char>(c) >= 0; })) {
+        key_.assign(trimmed.data(), static_cast<std::size_t>(trimmed.size()));
+        for (char& c : key_)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    } else {
+        const QByteArray folded = QString::fromUtf8(trimmed).toCaseFolded().toUtf8();
+        key_.assign(folded.data(), static_cast<std::size_t>(folded.size()));
+    }
     const auto [named, made] =
         numbers_.try_emplace(key_, static_cast<std::uint32_t>(tallies_.size()));
     if (made)

@@ -200,15 +200,16 @@ void ExpectTask(const std::map<std::string, std::string>& row, const std::string
         EXPECT_EQ(row.at(kTaskColumns[i]), expected[i]) << kTaskColumns[i];
 }
 
-// Rows of one composite job need not stand together; a job whose rows
-// disagree on their units makes each of them an error. A multi-task job file
+// Rows of one composite job need not stand together, nor spell its name
+// with the same case and blanks around it; a job whose rows disagree on
+// their units makes each of them an error. A multi-task job file
 // gives the same values, a row a task.
 TEST(Batch, CombinesTheRowsOfAMultiTaskJob) {
     QTemporaryDir dir;
     const QByteArray input = "name,composite," + kHeader.mid(5) +
                              "low shelf,shelves,us,1,good,25,35,10,10,10,30,0,0,1\n"
                              "dish washer,,us,1,good,20,20,20,44,20,7,30,30,5\n"
-                             "high shelf,shelves,us,1,good,20,25,10,30,20,50,0,30,0.5\n"
+                             "high shelf, Shelves ,us,1,good,20,25,10,30,20,50,0,30,0.5\n"
                              "a,mixed,us,1,good,20,20,20,44,20,7,30,30,5\n"
                              "b,mixed,metric,1,good,20,20,20,44,20,7,30,30,5\n";
     const Outcome run = Batch(dir, {QStringLiteral("-")}, input);
