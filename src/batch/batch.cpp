@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace batch {
 namespace {
@@ -170,7 +171,7 @@ class CsvBatch {
             return BatchStatus::Failed;
         if (reader_.hadByteOrderMark())
             out_->WriteByteOrderMark();
-        for (qsizetype i = 0; i < width_; ++i)
+        for (const qsizetype i : passed_)
             out_->Field(record[i]);
         for (const Result& result : kResults)
             out_->Field(QByteArrayView(result.name));
@@ -280,6 +281,19 @@ class CsvBatch {
                     return false;
             }
         }
+        // The columns of an earlier run's results are written anew rather
+        // than passed on: each column then comes once, and holds this run's
+        // results.
+        auto written = [this](const QByteArray& name) {
+            auto named = [&name](const auto& column) { return name == column.name; };
+            return name == kErrorColumn || std::any_of(kResults.begin(), kResults.end(), named) ||
+                   (grouped() && std::any_of(kTaskColumns.begin(), kTaskColumns.end(), named));
+        };
+        passed_.clear();
+        for (qsizetype i = 0; i < width_; ++i) {
+            if (!written(header[i].toByteArray().trimmed().toLower()))
+                passed_.push_back(i);
+        }
         QStringList missing;
         for (std::size_t r = 0; r < kRequiredCount; ++r) {
             if (columns_[r] < 0)
@@ -288,7 +302,9 @@ class CsvBatch {
         if (missing.isEmpty())
             return true;
         QString hint;
-        if (width_ == 1 && header[0].contains(';'))
+        if (header[0].startsWith("\xff\xfe") || header[0].startsWith("\xfe\xff"))
+            hint = QStringLiteral(" (it is UTF-16 text; save it as CSV in UTF-8)");
+        else if (width_ == 1 && header[0].contains(';'))
             hint = QStringLiteral(" (its fields are separated by semicolons; save it with commas)");
         say_((missing.size() == 1 ? QStringLiteral("%1: the header row has no column %2%3")
                                   : QStringLiteral("%1: the header row has no columns %2%3"))
@@ -309,7 +325,7 @@ class CsvBatch {
             return true;
         CsvWriter* out = grouped() ? &waiting_ : out_;
         const qint64 begin = waiting_.Position();
-        for (qsizetype i = 0; i < width_; ++i)
+        for (const qsizetype i : passed_)
             out->Field(i < record.size() ? record[i] : QByteArrayView());
         const qint64 inputEnd = waiting_.Position();
 
@@ -470,6 +486,7 @@ class CsvBatch {
     CsvWriter* out_;
     const Say& say_;
     qsizetype width_ = 0;
+    std::vector<qsizetype> passed_; // the input's columns written out, in their order
     std::array<qsizetype, kRequiredCount> columns_{};
     qsizetype composite_ = -1;
     lifting::FigureTexts texts_;

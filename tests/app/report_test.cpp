@@ -5,12 +5,15 @@
 #include "lifting/job_file.h"
 #include "lifting/multitask_file.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -257,6 +260,27 @@ TEST(Report, CommandFailsWithTheStatusAndTheFileThatWentWrong) {
             << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(c.output));
     }
+
+    // Neither the job nor a pipe named as the output is replaced by a file:
+    // the job is refused as the output, and the pipe's reader gets the PDF.
+    const Outcome over = Report({good, QStringLiteral("-o"), good});
+    EXPECT_EQ(over.status, 2);
+    EXPECT_TRUE(over.errors.contains(QStringLiteral("is one of the inputs")))
+        << over.errors.toStdString();
+    QString error;
+    EXPECT_TRUE(lifting::LoadJobFile(good, &error)) << error.toStdString();
+    const QString pipe = dir.filePath(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess reader;
+    reader.setStandardOutputFile(dir.filePath(QStringLiteral("read.pdf")));
+    reader.start(QStringLiteral("cat"), {pipe});
+    EXPECT_EQ(Report({good, QStringLiteral("-o"), pipe}).status, 0);
+    EXPECT_TRUE(reader.waitForFinished(10000));
+    reader.kill();
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    QFile read(dir.filePath(QStringLiteral("read.pdf")));
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(read.readAll().startsWith("%PDF"));
 }
 
 // The dish-washer job against the same job with H 20 -> 10 at both ends: HM

@@ -153,6 +153,8 @@ TEST(Batch, WorksTheJobsOfACsvFileAndOfJobFiles) {
     const Outcome piped = Batch(dir, {QStringLiteral("-")}, QByteArray(kHeader) + kJobs);
     EXPECT_EQ(piped.exit, 0) << piped.err;
     EXPECT_EQ(written.readAll(), piped.out);
+    // Its output read again has each result column once, written anew.
+    EXPECT_EQ(Batch(dir, {QStringLiteral("out.csv")}).out, piped.out);
     const auto rows = Rows(piped.out);
     ASSERT_EQ(rows.size(), 4U);
     EXPECT_EQ(rows[0].at("name"), "dish washer");
@@ -429,6 +431,11 @@ TEST(Batch, NamesWhatCannotBeReadWithItsStatus) {
          1,
          0,
          pounds},
+        {"output over its input",
+         {in, QStringLiteral("-o"), in},
+         kHeader + good,
+         2,
+         "-o in.csv is one of the inputs"},
         {"no such file", {QStringLiteral("none.csv")}, {}, 2, "cannot read none.csv"},
         {"empty file", {in}, "", 2, "in.csv: no header row: the input is empty\n"},
         {"missing column",
