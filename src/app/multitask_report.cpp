@@ -92,17 +92,6 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
         y += kRowHeight;
     }
     DrawRule(painter, area.left(), area.right(), y);
-    // Why a task has no indices.
-    painter.setPen(kWarning);
-    for (std::size_t i = first; i < last; ++i) {
-        if (result.tasks[i].HasIndices())
-            continue;
-        DrawReportLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
-                       QStringLiteral("Task %1 (%2): %3.")
-                           .arg(i + 1)
-                           .arg(file.job.tasks[i].name, result.tasks[i].Problem()));
-        y += kRowHeight;
-    }
     return y;
 }
 
@@ -138,6 +127,18 @@ void DrawSteps(QPainter& painter, const QRectF& area, const lifting::MultiTaskFi
         painter.setPen(kMuted);
         DrawReportLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
                        QStringLiteral("No steps: every task needs its indices first."));
+        // Why the page's tasks have none, where the steps would stand: the
+        // rules below keep their room however many there are.
+        painter.setPen(kWarning);
+        for (std::size_t i = first; i < last; ++i) {
+            if (result.tasks[i].HasIndices())
+                continue;
+            y += kRowHeight;
+            DrawReportLine(painter, QRectF(area.left(), y, area.width(), kRowHeight),
+                           QStringLiteral("Task %1 (%2): %3.")
+                               .arg(i + 1)
+                               .arg(file.job.tasks[i].name, result.tasks[i].Problem()));
+        }
         return;
     }
     for (std::size_t k = first; k < std::min(last, result.steps.size()); ++k) {
@@ -231,7 +232,8 @@ void PaintPage(QPainter& painter, const lifting::MultiTaskFile& file, const QStr
                         kReportFooterHeight);
     // The last page: what to change first.
     if (page == pages - 1) {
-        DrawRanking(painter, area.adjusted(0, kReportHeaderHeight, 0, 0), file.job, result);
+        DrawRanking(painter, area.adjusted(0, kReportHeaderHeight, 0, -kReportFooterHeight - 4),
+                    file.job, result);
         DrawReportFooter(painter, footer, FileWords(fileName));
         painter.restore();
         return;

@@ -6,10 +6,16 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace app {
 namespace {
 
 constexpr double kRowHeight = 12;
+// The least that holds a line of the 8-point font.
+constexpr double kTightRowHeight = 10;
 // By kRankingHeaders, after a column for the place in the ranking.
 constexpr std::array kWidths{0.04, 0.20, 0.09, 0.07, 0.16, 0.34, 0.10};
 
@@ -62,17 +68,45 @@ double DrawRanking(QPainter& painter, const QRectF& area, const lifting::MultiTa
                        QStringLiteral("No ranking: %1.").arg(result.problem));
         return y + kRowHeight;
     }
+    QStringList whyNot;
+    if (!result.cli)
+        whyNot << QStringLiteral("No shares: no composite lifting index: %1.").arg(result.problem);
+    // Tasks whose change gives no CLI for the same reason share a line, by
+    // their places in the ranking.
+    std::vector<std::pair<QString, QStringList>> noCliAfter;
+    for (std::size_t k = 0; k < std::min(ranking.size(), kAdvisedTasks); ++k) {
+        const lifting::TaskAdvice& advice = ranking[k];
+        if (!advice.costliest || advice.cliAfter)
+            continue;
+        const auto same = std::find_if(noCliAfter.begin(), noCliAfter.end(), [&](const auto& why) {
+            return why.first == advice.whyNoCliAfter;
+        });
+        (same == noCliAfter.end() ? noCliAfter.emplace_back(advice.whyNoCliAfter, QStringList())
+                                  : *same)
+                .second
+            << QString::number(k + 1);
+    }
+    for (const auto& [why, places] : noCliAfter)
+        whyNot << QStringLiteral("%1 %2: no CLI after the change: %3.")
+                      .arg(places.size() == 1 ? QStringLiteral("Task ranked")
+                                              : QStringLiteral("Tasks ranked"),
+                           places.join(QStringLiteral(", ")), why);
+    // Rows close up where a long job and its notes would run past the area,
+    // down to what the font needs.
+    const double rowHeight = std::clamp((area.bottom() - y - whyNot.size() * kRowHeight) /
+                                            static_cast<double>(ranking.size() + 1),
+                                        kTightRowHeight, kRowHeight);
     auto row = [&](const std::array<QString, kWidths.size()>& texts) {
         double x = area.left();
         for (std::size_t c = 0; c < texts.size(); ++c) {
             const double width = kWidths[c] * area.width();
             // Names and words from the left, figures from the right.
             const bool words = c == 1 || c == 4 || c == 5;
-            DrawReportLine(painter, QRectF(x, y, width - 6, kRowHeight), texts[c],
+            DrawReportLine(painter, QRectF(x, y, width - 6, rowHeight), texts[c],
                            words ? Qt::AlignLeft : Qt::AlignRight);
             x += width;
         }
-        y += kRowHeight;
+        y += rowHeight;
     };
     painter.setPen(kInk);
     painter.setFont(ReportFont(8, true));
@@ -82,9 +116,6 @@ double DrawRanking(QPainter& painter, const QRectF& area, const lifting::MultiTa
     row(headers);
     DrawRule(painter, area.left(), area.right(), y);
     painter.setFont(ReportFont(8));
-    QStringList whyNot;
-    if (!result.cli)
-        whyNot << QStringLiteral("No shares: no composite lifting index: %1.").arg(result.problem);
     for (std::size_t k = 0; k < ranking.size(); ++k) {
         const lifting::TaskAdvice& advice = ranking[k];
         const auto texts = RankingTexts(job, advice);
@@ -93,9 +124,6 @@ double DrawRanking(QPainter& painter, const QRectF& area, const lifting::MultiTa
         const std::size_t shown = k < kAdvisedTasks ? texts.size() : 3;
         std::copy_n(texts.begin(), shown, cells.begin() + 1);
         row(cells);
-        if (k < kAdvisedTasks && advice.costliest && !advice.cliAfter)
-            whyNot << QStringLiteral("%1: no CLI after the change: %2.")
-                          .arg(texts[0], advice.whyNoCliAfter);
     }
     DrawRule(painter, area.left(), area.right(), y);
     painter.setPen(kWarning);

@@ -24,8 +24,8 @@ inline constexpr std::size_t kAdvisedTasks = 5;
 std::array<QString, kRankingHeaders.size()> RankingTexts(const lifting::MultiTaskJob& job,
                                                          const lifting::TaskAdvice& advice);
 
-// The report's section "What to change first" from the top of area; returns
-// where it ends.
+// The report's section "What to change first" from the top of area, its rows
+// closed up where needed to end above area's bottom; returns where it ends.
 double DrawRanking(QPainter& painter, const QRectF& area, const lifting::MultiTaskJob& job,
                    const lifting::MultiTaskResult& result);
 
