@@ -285,7 +285,8 @@ void JobWindow::TellOpened(const lifting::JobFile& file,
                      .arg(CellWords(cell), ShownText(*file.shown[cell]), ShownText(now[cell]));
     Warn(QStringLiteral(
              "The sheet shows other values than %1 saved:\n\n%2\n\nThe file may have been "
-             "edited, or its sheet had been entered in another order. Opening a job enters it "
+             "edited, saved with an entry changed after the last CALCULATE, or its sheet had "
+             "been entered in another order. Opening a job enters it "
              "in the worksheet's own order: the options, H, V and A, the weights, then the "
              "frequency. FM is read from the V values present when the frequency is entered, so "
              "the frequency before V, or a unit switch after the entries, gives other values. "

@@ -27,7 +27,6 @@ using lifting::Cell;
 
 // Page measures are in points (1/72 inch).
 constexpr double kGap = 12;
-constexpr double kNoteHeight = 14;
 constexpr double kRowHeight = 14;
 // The table and the meaning of the indices need this much beside the sheet.
 constexpr double kRightColumn = 290;
@@ -532,8 +531,10 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
         QStringList words;
         for (const Cell cell : differing)
             words << CellWords(cell);
-        note = QStringLiteral("This page shows the job as the worksheet enters it now; as saved, "
-                              "%1 of its cells showed otherwise: %2.")
+        // The cells came from a file, or from a sheet changed after its
+        // last CALCULATE.
+        note = QStringLiteral("This page shows the job as the worksheet enters it now; in the "
+                              "sheet it came from, %1 of its cells showed otherwise: %2.")
                    .arg(differing.size())
                    .arg(words.join(QStringLiteral(", ")));
     }
@@ -541,9 +542,10 @@ void PaintSheetPage(QPainter& painter, const QRectF& page, const ReportInput& in
     if (!note.isEmpty()) {
         painter.setFont(ReportFont(8));
         painter.setPen(kWarning);
-        DrawReportLine(painter,
-                       QRectF(page.left(), bottom - kNoteHeight, page.width(), kNoteHeight), note);
-        bottom -= kNoteHeight;
+        // Two lines hold the names of most cells that differ.
+        const double height = 2 * QFontMetricsF(painter.font(), painter.device()).height();
+        DrawWrapped(painter, QPointF(page.left(), bottom - height), page.width(), note, 2);
+        bottom -= height;
     }
 
     const double top = page.top() + kReportHeaderHeight + kGap;
