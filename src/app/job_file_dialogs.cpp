@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace app {
 
@@ -21,6 +22,9 @@ bool AskToSave(QWidget* parent, const QString& title, const QString& what, const
         QStringLiteral("%1 has changes that are not saved%2. Save them before %3?")
             .arg(what, path.isEmpty() ? QString() : QStringLiteral(" in ") + Quoted(path), doing));
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // Each answer by the keyboard too: Alt+S, Alt+D, and Escape for Cancel.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
