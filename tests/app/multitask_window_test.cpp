@@ -21,8 +21,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -37,6 +41,23 @@ void Press(QWidget& window, const char* keys) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keySequence(&window, QKeySequence(QLatin1String(keys)));
+}
+
+// Answers the next question with the button, keeping its text in asked; then,
+// which runs first, may arm the responder for the question that follows.
+std::unique_ptr<harness::Responder> Answer(
+    QMessageBox::StandardButton button, QString& asked, std::function<void()> then = [] {}) {
+    return harness::Responder::Handle([&asked, button, then](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        if (box == nullptr) {
+            ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+            dialog.close();
+            return;
+        }
+        asked = box->text();
+        then();
+        box->button(button)->click();
+    });
 }
 
 QString CliText(const app::MultiTaskWindow& window) {
@@ -151,6 +172,28 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     ASSERT_NE(guidance, nullptr);
     EXPECT_TRUE(guidance->isVisible());
     EXPECT_EQ(window.file().job.tasks.size(), 3u);
+
+    // EXIT in the copy ends the program, so it asks over the multi-task job
+    // as well as the copy's: Cancel there keeps every window open.
+    QString copyAsked;
+    QString jobAsked;
+    std::unique_ptr<harness::Responder> next;
+    auto discardCopy = Answer(QMessageBox::Discard, copyAsked,
+                              [&] { next = Answer(QMessageBox::Cancel, jobAsked); });
+    QObject running;
+    QTimer::singleShot(0, &running, [&copy, &running] {
+        QTest::mouseClick(copy.form().findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        // Reached only while the program runs on.
+        QTimer::singleShot(0, &running, [] { QCoreApplication::exit(1); });
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 1);
+    EXPECT_TRUE(copyAsked.startsWith(QStringLiteral("The job has changes")))
+        << copyAsked.toStdString();
+    EXPECT_TRUE(jobAsked.startsWith(QStringLiteral("The multi-task job has changes")))
+        << jobAsked.toStdString();
+    EXPECT_TRUE(copy.form().isVisible());
+    EXPECT_TRUE(window.isVisible());
     delete &copy;
 
     // Closing the worksheet asks over the multi-task job's changes too:
@@ -158,16 +201,7 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     for (const auto& [button, closes] :
          {std::pair{QMessageBox::Cancel, false}, std::pair{QMessageBox::Discard, true}}) {
         QString asked;
-        auto answer = harness::Responder::Handle([&asked, button = button](QWidget& dialog) {
-            auto* box = qobject_cast<QMessageBox*>(&dialog);
-            if (box == nullptr) {
-                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
-                dialog.close();
-                return;
-            }
-            asked = box->text();
-            box->button(button)->click();
-        });
+        auto answer = Answer(button, asked);
         EXPECT_EQ(sheet.form().close(), closes);
         EXPECT_TRUE(asked.startsWith(QStringLiteral("The multi-task job has changes")))
             << asked.toStdString();
