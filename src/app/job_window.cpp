@@ -266,7 +266,7 @@ bool JobWindow::MayDiscard(const QString& doing) {
 bool JobWindow::MayClose() {
     const QString closing = QStringLiteral("closing the worksheet");
     const bool beside = multiTask_ && multiTask_->isVisible();
-    return (!Kept() || MayDiscard(closing)) && (!beside || multiTask_->MayDiscard(closing));
+    return (!Kept() || MayDiscard(closing)) && (!beside || multiTask_->MayClose(closing));
 }
 
 void JobWindow::EndProgram() {

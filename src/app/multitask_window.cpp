@@ -127,7 +127,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
       cli_(new QLabel), note_(new QLabel), ranking_(new QTableWidget(this)),
       rankingDue_(new QTimer(this)), undo_(new QUndoStack(this)) {
     file_.details = NewDetails();
-    savedDetails_ = file_.details;
+    saved_ = file_;
     setAccessibleName(QString::fromLatin1(kTitle));
 
     auto* detailsButton = new QPushButton(QStringLiteral("&Details..."));
@@ -380,7 +380,7 @@ void MultiTaskWindow::Fill() {
     note_->setText(result.manyTasks ? QString::fromLatin1(lifting::kManyTasksNote) : QString());
     note_->setVisible(result.manyTasks);
     rankingDue_->start();
-    setWindowModified(!undo_->isClean() || file_.details != savedDetails_);
+    setWindowModified(!undo_->isClean() || file_.details != saved_.details);
     // A job with tasks always has one current, so that the Tasks menu and
     // its keys act on one from the moment a job is opened; without a task,
     // what acts on one is unavailable rather than silent.
@@ -568,7 +568,7 @@ void MultiTaskWindow::NewJob() {
     if (!MayDiscard(QStringLiteral("starting a new job")))
         return;
     file_ = {NewDetails(), {}};
-    savedDetails_ = file_.details;
+    saved_ = file_;
     undo_->clear();
     SetPath({});
     Apply(file_.job);
@@ -600,7 +600,7 @@ bool MultiTaskWindow::OpenPath(const QString& path) {
         return false;
     }
     file_ = *file;
-    savedDetails_ = file_.details;
+    saved_ = file_;
     undo_->clear();
     SetPath(absolute);
     Apply(file_.job);
@@ -628,7 +628,7 @@ bool MultiTaskWindow::WriteTo(const QString& path) {
         return false;
     }
     SetPath(absolute);
-    savedDetails_ = file_.details;
+    saved_ = file_;
     undo_->setClean();
     Fill();
     return true;
@@ -666,8 +666,20 @@ void MultiTaskWindow::Warn(const QString& message) {
     app::Warn(this, QString::fromLatin1(kTitle), message);
 }
 
+bool MultiTaskWindow::MayClose(const QString& doing) {
+    if (!MayDiscard(doing))
+        return false;
+    // Save leaves nothing to take back.
+    if (isWindowModified()) {
+        file_ = saved_;
+        undo_->clear();
+        Apply(file_.job);
+    }
+    return true;
+}
+
 void MultiTaskWindow::closeEvent(QCloseEvent* event) {
-    if (MayDiscard(QStringLiteral("closing the window")))
+    if (MayClose(QStringLiteral("closing the window")))
         event->accept();
     else
         event->ignore();

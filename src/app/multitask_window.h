@@ -64,6 +64,10 @@ class MultiTaskWindow : public QMainWindow {
     // Save, Discard or Cancel over unsaved changes, before doing ("closing
     // the window"): true when the caller may go on.
     bool MayDiscard(const QString& doing);
+    // MayDiscard before the window goes: Discard takes the job back to as it
+    // was last opened, saved or started, so that it shows again without the
+    // changes the user gave up.
+    bool MayClose(const QString& doing);
 
     // Replaces the job with job, as one step of the undo stack.
     void Change(const lifting::MultiTaskJob& job, const QString& what, int mergeKey = -1);
@@ -86,8 +90,8 @@ class MultiTaskWindow : public QMainWindow {
 
     JobWindow& sheet_;
     lifting::MultiTaskFile file_;
-    lifting::JobDetails savedDetails_; // as last opened, saved or started; the
-                                       // job's own edits are on the undo stack
+    lifting::MultiTaskFile saved_; // as last opened, saved or started; the
+                                   // job's own edits are on the undo stack
     QString path_;
     QString folder_;
     QTableWidget* table_;

@@ -207,6 +207,8 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
             << asked.toStdString();
         EXPECT_EQ(window.isVisible(), !closes);
         EXPECT_EQ(sheet.form().isVisible(), !closes);
+        // Discarded, the job that never had a file is a new one again.
+        EXPECT_EQ(window.file().job.tasks.empty(), closes);
     }
 }
 
@@ -252,6 +254,24 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     Press(window, "Ctrl+Shift+T");
     // 51 x FM 0.94 at H 10 in; H 20 in would give half of it.
     EXPECT_EQ(sheet.form().Text(lifting::Cell::RwlOrigin), QStringLiteral("47.9"));
+
+    // Discard as the window closes drops the changes: shown again, it has the
+    // job of its file, or with no file a new, empty one.
+    for (const bool opened : {true, false}) {
+        if (!opened)
+            Press(window, "Ctrl+N");
+        Press(window, "Ctrl+T");
+        ASSERT_TRUE(window.isWindowModified());
+        QString asked;
+        auto discard = Answer(QMessageBox::Discard, asked);
+        Press(window, "Ctrl+W");
+        EXPECT_TRUE(asked.startsWith(QStringLiteral("The multi-task job has changes")));
+        EXPECT_FALSE(window.isVisible());
+        Press(sheet.form(), "Ctrl+M");
+        EXPECT_TRUE(window.file().job == (opened ? file.job : lifting::MultiTaskJob{}));
+        EXPECT_EQ(window.table().rowCount(), opened ? 2 : 0);
+        EXPECT_FALSE(window.isWindowModified());
+    }
 }
 
 } // namespace
