@@ -585,12 +585,14 @@ void MultiTaskWindow::OpenJob() {
         sheet_.OpenPath(path);
         return;
     }
-    OpenPath(path);
+    Load(path);
 }
 
 bool MultiTaskWindow::OpenPath(const QString& path) {
-    if (!MayDiscard(QStringLiteral("opening another job")))
-        return false;
+    return MayDiscard(QStringLiteral("opening another job")) && Load(path);
+}
+
+bool MultiTaskWindow::Load(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QString error;
     const std::optional<lifting::MultiTaskFile> file = lifting::LoadMultiTaskFile(absolute, &error);

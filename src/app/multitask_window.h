@@ -81,6 +81,8 @@ class MultiTaskWindow : public QMainWindow {
     void Fill();
     void FillRanking();
     void CellEdited(QTableWidgetItem* item);
+    // Opens the multi-task file at path, asking nothing.
+    bool Load(const QString& path);
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
     QString AskPath(bool save);

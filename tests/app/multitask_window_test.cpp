@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -272,6 +273,25 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
         EXPECT_EQ(window.table().rowCount(), opened ? 2 : 0);
         EXPECT_FALSE(window.isWindowModified());
     }
+
+    // Open asks once over the changes, before the file is chosen.
+    Press(window, "Ctrl+T");
+    QString asked;
+    std::unique_ptr<harness::Responder> choose;
+    auto discard = Answer(QMessageBox::Discard, asked, [&choose, &path] {
+        choose = harness::Responder::Handle([&path](QWidget& dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+                files->selectFile(path);
+                static_cast<QDialog*>(files)->accept();
+            } else {
+                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+                dialog.close();
+            }
+        });
+    });
+    Press(window, "Ctrl+O");
+    EXPECT_TRUE(choose && choose->seen().shown);
+    EXPECT_TRUE(window.file().job == file.job);
 }
 
 } // namespace
