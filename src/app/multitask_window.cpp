@@ -145,6 +145,11 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     connect(units_, &QComboBox::currentIndexChanged, this, [this](int index) {
         lifting::MultiTaskJob job = file_.job;
         job.units = static_cast<lifting::Units>(index);
+        if (!job.tasks.empty() && !MaySwitchUnits(job.units)) {
+            const QSignalBlocker quiet(units_);
+            units_->setCurrentIndex(static_cast<int>(file_.job.units));
+            return;
+        }
         Change(job, QStringLiteral("Change Units"));
     });
     connect(duration_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -662,6 +667,31 @@ QString MultiTaskWindow::AskPath(bool save) {
                       save ? QStringLiteral("Save Multi-Task Job As")
                            : QStringLiteral("Open Multi-Task Job"),
                       save, path_, {}, &folder_);
+}
+
+bool MultiTaskWindow::MaySwitchUnits(lifting::Units to) {
+    // Nothing is converted: a job measured in inches would be worked out as
+    // if in centimetres, with another CLI and no word of why.
+    const bool metric = to == lifting::Units::Metric;
+    const auto [from, into] = metric ? std::pair{QStringLiteral("in"), QStringLiteral("cm")}
+                                     : std::pair{QStringLiteral("cm"), QStringLiteral("in")};
+    const auto [lb, kg] = metric ? std::pair{QStringLiteral("lb"), QStringLiteral("kg")}
+                                 : std::pair{QStringLiteral("kg"), QStringLiteral("lb")};
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QString::fromLatin1(kTitle));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(
+        QStringLiteral("Each entry of the tasks keeps its number as typed, and will be read "
+                       "in %1 units: H 25 %2 becomes 25 %3, and L(AVG) 30 %4 becomes 30 "
+                       "%5. Nothing is converted; every value and the CLI are worked out "
+                       "again from the entries read so.\n\nSwitch the job to %1 units?")
+            .arg(metric ? QStringLiteral("metric") : QStringLiteral("U.S. customary"), from, into,
+                 lb, kg));
+    QPushButton* toSwitch = box.addButton(QStringLiteral("&Switch"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == toSwitch;
 }
 
 void MultiTaskWindow::Warn(const QString& message) {

@@ -86,6 +86,8 @@ class MultiTaskWindow : public QMainWindow {
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
     QString AskPath(bool save);
+    // Asks before the entries, kept as typed, are read in the other units.
+    bool MaySwitchUnits(lifting::Units to);
     void Warn(const QString& message);
     int CurrentTask() const;
     void SelectTask(int task);

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -292,6 +293,45 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     Press(window, "Ctrl+O");
     EXPECT_TRUE(choose && choose->seen().shown);
     EXPECT_TRUE(window.file().job == file.job);
+
+    // The units read every entry's number in the others: the box asks first;
+    // Cancel leaves the job and the box as they were, Switch keeps the
+    // entries as typed, and undo takes it back.
+    QComboBox* units = nullptr;
+    for (QComboBox* box : window.findChildren<QComboBox*>()) {
+        if (box->accessibleName() == QStringLiteral("Units"))
+            units = box;
+    }
+    ASSERT_NE(units, nullptr);
+    for (const bool switches : {false, true}) {
+        QString question;
+        auto answer = harness::Responder::Handle([&question, switches](QWidget& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            if (box == nullptr) {
+                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+                dialog.close();
+                return;
+            }
+            question = box->text();
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) ==
+                    (switches ? QMessageBox::AcceptRole : QMessageBox::RejectRole))
+                    button->click();
+            }
+        });
+        Press(window, "Alt+U");
+        QTest::keyClick(units, Qt::Key_Down);
+        EXPECT_TRUE(question.contains(QStringLiteral("H 25 in becomes 25 cm")))
+            << question.toStdString();
+        EXPECT_EQ(window.file().job.units,
+                  switches ? lifting::Units::Metric : lifting::Units::UsCustomary);
+        EXPECT_EQ(units->currentIndex(), switches ? 1 : 0);
+        EXPECT_TRUE(window.file().job.tasks == file.job.tasks);
+        EXPECT_EQ(window.isWindowModified(), switches);
+    }
+    Press(window, "Ctrl+Z");
+    EXPECT_EQ(window.file().job.units, lifting::Units::UsCustomary);
+    EXPECT_EQ(units->currentIndex(), 0);
 }
 
 } // namespace
