@@ -19,6 +19,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -117,6 +118,12 @@ class EntryDelegate : public QStyledItemDelegate {
         QStyledItemDelegate::setEditorData(editor, index);
     }
 
+    // Ctrl+Tab leaves the table from an open editor too, before the
+    // delegate's own handling takes it to the next cell.
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        return window_.LeaveTable(event) || QStyledItemDelegate::eventFilter(editor, event);
+    }
+
   private:
     MultiTaskWindow& window_;
 };
@@ -183,6 +190,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     table_->setColumnWidth(Name, 130);
     table_->setColumnWidth(Coupling, 70);
     table_->setTabKeyNavigation(true);
+    table_->installEventFilter(this);
     connect(table_, &QTableWidget::itemChanged, this, &MultiTaskWindow::CellEdited);
 
     cli_->setAccessibleName(QStringLiteral("Composite lifting index"));
@@ -667,6 +675,29 @@ QString MultiTaskWindow::AskPath(bool save) {
                       save ? QStringLiteral("Save Multi-Task Job As")
                            : QStringLiteral("Open Multi-Task Job"),
                       save, path_, {}, &folder_);
+}
+
+bool MultiTaskWindow::LeaveTable(QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool back = key->key() == Qt::Key_Backtab ||
+                      (key->key() == Qt::Key_Tab && key->modifiers() & Qt::ShiftModifier);
+    if (!(key->modifiers() & Qt::ControlModifier) || (!back && key->key() != Qt::Key_Tab))
+        return false;
+    // The next control that Tab would reach, outside the table and its editor.
+    QWidget* to = table_;
+    do
+        to = back ? to->previousInFocusChain() : to->nextInFocusChain();
+    while (to != table_ &&
+           (table_->isAncestorOf(to) || (to->focusPolicy() & Qt::TabFocus) != Qt::TabFocus ||
+            !to->isVisibleTo(this) || !to->isEnabled()));
+    to->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+}
+
+bool MultiTaskWindow::eventFilter(QObject* watched, QEvent* event) {
+    return (watched == table_ && LeaveTable(event)) || QMainWindow::eventFilter(watched, event);
 }
 
 bool MultiTaskWindow::MaySwitchUnits(lifting::Units to) {

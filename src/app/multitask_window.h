@@ -76,6 +76,7 @@ class MultiTaskWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Fill();
@@ -86,6 +87,9 @@ class MultiTaskWindow : public QMainWindow {
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
     QString AskPath(bool save);
+    // Ctrl+Tab and Ctrl+Shift+Tab move the focus out of the table, whose Tab
+    // goes from cell to cell: true when the event was one of them.
+    bool LeaveTable(QEvent* event);
     // Asks before the entries, kept as typed, are read in the other units.
     bool MaySwitchUnits(lifting::Units to);
     void Warn(const QString& message);

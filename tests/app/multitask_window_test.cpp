@@ -319,7 +319,6 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
                     button->click();
             }
         });
-        Press(window, "Alt+U");
         QTest::keyClick(units, Qt::Key_Down);
         EXPECT_TRUE(question.contains(QStringLiteral("H 25 in becomes 25 cm")))
             << question.toStdString();
@@ -332,6 +331,23 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     Press(window, "Ctrl+Z");
     EXPECT_EQ(window.file().job.units, lifting::Units::UsCustomary);
     EXPECT_EQ(units->currentIndex(), 0);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab leave the table, from a cell or from its
+    // open editor, where Tab goes on to the next cell.
+    for (const bool editing : {false, true}) {
+        for (const Qt::KeyboardModifiers keys : {Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                 Qt::ControlModifier | Qt::ShiftModifier}) {
+            window.table().setCurrentCell(0, app::MultiTaskWindow::FirstEntry);
+            window.table().setFocus();
+            if (editing)
+                QTest::keyClick(&window.table(), Qt::Key_F2);
+            ASSERT_EQ(QApplication::focusWidget() != &window.table(), editing);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, keys);
+            const QWidget* focus = QApplication::focusWidget();
+            EXPECT_TRUE(focus != nullptr && !window.table().isAncestorOf(focus))
+                << editing << " " << keys;
+        }
+    }
 }
 
 } // namespace
