@@ -224,7 +224,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     rankingDue_->setSingleShot(true);
     rankingDue_->setInterval(250);
     connect(rankingDue_, &QTimer::timeout, this, &MultiTaskWindow::FillRanking);
-    auto* rankingLabel = new QLabel(QStringLiteral("What to change first (by what each task adds "
+    auto* rankingLabel = new QLabel(QStringLiteral("&What to change first (by what each task adds "
                                                    "to the CLI; Ctrl+R redesigns a task):"));
     rankingLabel->setBuddy(ranking_);
 

@@ -348,6 +348,11 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
                 << editing << " " << keys;
         }
     }
+    // Alt+W, its label's key, goes to the ranking.
+    Press(window, "Alt+W");
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(),
+              QStringLiteral("What to change first"));
 }
 
 } // namespace
