@@ -1,8 +1,10 @@
 // The multi-task window driven by its keys as a user types a job: the CLI it
 // shows against lifting::Compute and a hand-worked figure, a refused text and
 // its undo, the report read back from its PDF, the ranking of what to change
-// first and a task opened for redesign, and closing the worksheet with the job
-// unsaved.
+// first and a task opened for redesign, closing the worksheet or EXIT in the
+// task's copy with the job unsaved; then a job opened, asked over as it is
+// opened again, closed and switched to other units, and the keys that leave
+// the table.
 #include "app/job_window.h"
 #include "app/multitask_report.h"
 #include "app/multitask_window.h"
@@ -45,20 +47,20 @@ void Press(QWidget& window, const char* keys) {
     QTest::keySequence(&window, QKeySequence(QLatin1String(keys)));
 }
 
-// Answers the next question with the button, keeping its text in asked; then,
-// which runs first, may arm the responder for the question that follows.
+// Answers the next question with its button of the role; then, which runs
+// first, may arm the responder for the question that follows.
 std::unique_ptr<harness::Responder> Answer(
-    QMessageBox::StandardButton button, QString& asked, std::function<void()> then = [] {}) {
-    return harness::Responder::Handle([&asked, button, then](QWidget& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        if (box == nullptr) {
-            ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
-            dialog.close();
-            return;
-        }
-        asked = box->text();
+    QMessageBox::ButtonRole role, std::function<void()> then = [] {}) {
+    return harness::Responder::Handle([role, then](QWidget& dialog) {
         then();
-        box->button(button)->click();
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == role)
+                    return button->click();
+            }
+        }
+        ADD_FAILURE() << "unanswered " << dialog.metaObject()->className();
+        dialog.close();
     });
 }
 
@@ -175,13 +177,11 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     EXPECT_TRUE(guidance->isVisible());
     EXPECT_EQ(window.file().job.tasks.size(), 3u);
 
-    // EXIT in the copy ends the program, so it asks over the multi-task job
-    // as well as the copy's: Cancel there keeps every window open.
-    QString copyAsked;
-    QString jobAsked;
-    std::unique_ptr<harness::Responder> next;
-    auto discardCopy = Answer(QMessageBox::Discard, copyAsked,
-                              [&] { next = Answer(QMessageBox::Cancel, jobAsked); });
+    // EXIT in the copy ends the program: after the copy's own question it
+    // asks over the multi-task job, whose Cancel keeps every window open.
+    std::unique_ptr<harness::Responder> job;
+    auto discardCopy =
+        Answer(QMessageBox::DestructiveRole, [&job] { job = Answer(QMessageBox::RejectRole); });
     QObject running;
     QTimer::singleShot(0, &running, [&copy, &running] {
         QTest::mouseClick(copy.form().findChild<QPushButton*>(QStringLiteral("Command2")),
@@ -190,21 +190,17 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
         QTimer::singleShot(0, &running, [] { QCoreApplication::exit(1); });
     });
     EXPECT_EQ(QCoreApplication::exec(), 1);
-    EXPECT_TRUE(copyAsked.startsWith(QStringLiteral("The job has changes")))
-        << copyAsked.toStdString();
-    EXPECT_TRUE(jobAsked.startsWith(QStringLiteral("The multi-task job has changes")))
-        << jobAsked.toStdString();
-    EXPECT_TRUE(copy.form().isVisible());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(job && job->seen().message.startsWith(QStringLiteral("The multi-task job has")));
+    EXPECT_TRUE(copy.form().isVisible() && window.isVisible());
     delete &copy;
 
     // Closing the worksheet asks over the multi-task job's changes too:
     // Cancel keeps both windows, Discard closes both.
-    for (const auto& [button, closes] :
-         {std::pair{QMessageBox::Cancel, false}, std::pair{QMessageBox::Discard, true}}) {
-        QString asked;
-        auto answer = Answer(button, asked);
+    for (const auto& [role, closes] : {std::pair{QMessageBox::RejectRole, false},
+                                       std::pair{QMessageBox::DestructiveRole, true}}) {
+        auto answer = Answer(role);
         EXPECT_EQ(sheet.form().close(), closes);
+        const QString asked = answer->seen().message;
         EXPECT_TRUE(asked.startsWith(QStringLiteral("The multi-task job has changes")))
             << asked.toStdString();
         EXPECT_EQ(window.isVisible(), !closes);
@@ -215,7 +211,8 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
 }
 
 // A job just opened has its first task current: its keys act on it at once.
-// Without a task, what acts on one is unavailable.
+// Without a task, what acts on one is unavailable. Its changes are not lost
+// unasked, nor asked for twice.
 TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stocker.liftjob"));
@@ -257,102 +254,59 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     // 51 x FM 0.94 at H 10 in; H 20 in would give half of it.
     EXPECT_EQ(sheet.form().Text(lifting::Cell::RwlOrigin), QStringLiteral("47.9"));
 
-    // Discard as the window closes drops the changes: shown again, it has the
-    // job of its file, or with no file a new, empty one.
-    for (const bool opened : {true, false}) {
-        if (!opened)
-            Press(window, "Ctrl+N");
-        Press(window, "Ctrl+T");
-        ASSERT_TRUE(window.isWindowModified());
-        QString asked;
-        auto discard = Answer(QMessageBox::Discard, asked);
-        Press(window, "Ctrl+W");
-        EXPECT_TRUE(asked.startsWith(QStringLiteral("The multi-task job has changes")));
-        EXPECT_FALSE(window.isVisible());
-        Press(sheet.form(), "Ctrl+M");
-        EXPECT_TRUE(window.file().job == (opened ? file.job : lifting::MultiTaskJob{}));
-        EXPECT_EQ(window.table().rowCount(), opened ? 2 : 0);
-        EXPECT_FALSE(window.isWindowModified());
-    }
-
-    // Open asks once over the changes, before the file is chosen.
+    // Open asks once over the changes; Discard as the window closes drops
+    // them, back to the job of the file.
     Press(window, "Ctrl+T");
-    QString asked;
     std::unique_ptr<harness::Responder> choose;
-    auto discard = Answer(QMessageBox::Discard, asked, [&choose, &path] {
+    auto discard = Answer(QMessageBox::DestructiveRole, [&choose, &path] {
         choose = harness::Responder::Handle([&path](QWidget& dialog) {
-            if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
                 files->selectFile(path);
-                static_cast<QDialog*>(files)->accept();
-            } else {
-                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
-                dialog.close();
-            }
+            static_cast<QDialog&>(dialog).accept();
         });
     });
     Press(window, "Ctrl+O");
-    EXPECT_TRUE(choose && choose->seen().shown);
     EXPECT_TRUE(window.file().job == file.job);
+    Press(window, "Ctrl+T");
+    auto discardOnClose = Answer(QMessageBox::DestructiveRole);
+    Press(window, "Ctrl+W");
+    Press(sheet.form(), "Ctrl+M");
+    EXPECT_TRUE(window.file().job == file.job);
+    EXPECT_FALSE(window.isWindowModified());
 
-    // The units read every entry's number in the others: the box asks first;
-    // Cancel leaves the job and the box as they were, Switch keeps the
-    // entries as typed, and undo takes it back.
+    // The Units box asks before the entries are read in the other units:
+    // Cancel leaves the job and the box as they were; Switch keeps the
+    // entries as typed.
     QComboBox* units = nullptr;
-    for (QComboBox* box : window.findChildren<QComboBox*>()) {
-        if (box->accessibleName() == QStringLiteral("Units"))
-            units = box;
-    }
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        units = box->accessibleName() == QStringLiteral("Units") ? box : units;
     ASSERT_NE(units, nullptr);
     for (const bool switches : {false, true}) {
-        QString question;
-        auto answer = harness::Responder::Handle([&question, switches](QWidget& dialog) {
-            auto* box = qobject_cast<QMessageBox*>(&dialog);
-            if (box == nullptr) {
-                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
-                dialog.close();
-                return;
-            }
-            question = box->text();
-            for (QAbstractButton* button : box->buttons()) {
-                if (box->buttonRole(button) ==
-                    (switches ? QMessageBox::AcceptRole : QMessageBox::RejectRole))
-                    button->click();
-            }
-        });
+        auto answer = Answer(switches ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
         QTest::keyClick(units, Qt::Key_Down);
-        EXPECT_TRUE(question.contains(QStringLiteral("H 25 in becomes 25 cm")))
-            << question.toStdString();
-        EXPECT_EQ(window.file().job.units,
-                  switches ? lifting::Units::Metric : lifting::Units::UsCustomary);
+        EXPECT_TRUE(answer->seen().message.contains(QStringLiteral("H 25 in becomes 25 cm")));
         EXPECT_EQ(units->currentIndex(), switches ? 1 : 0);
-        EXPECT_TRUE(window.file().job.tasks == file.job.tasks);
-        EXPECT_EQ(window.isWindowModified(), switches);
+        EXPECT_TRUE(window.file().job.units ==
+                        (switches ? lifting::Units::Metric : lifting::Units::UsCustomary) &&
+                    window.file().job.tasks == file.job.tasks);
     }
-    Press(window, "Ctrl+Z");
-    EXPECT_EQ(window.file().job.units, lifting::Units::UsCustomary);
-    EXPECT_EQ(units->currentIndex(), 0);
 
-    // Ctrl+Tab and Ctrl+Shift+Tab leave the table, from a cell or from its
-    // open editor, where Tab goes on to the next cell.
-    for (const bool editing : {false, true}) {
-        for (const Qt::KeyboardModifiers keys : {Qt::KeyboardModifiers(Qt::ControlModifier),
-                                                 Qt::ControlModifier | Qt::ShiftModifier}) {
-            window.table().setCurrentCell(0, app::MultiTaskWindow::FirstEntry);
-            window.table().setFocus();
-            if (editing)
-                QTest::keyClick(&window.table(), Qt::Key_F2);
-            ASSERT_EQ(QApplication::focusWidget() != &window.table(), editing);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, keys);
-            const QWidget* focus = QApplication::focusWidget();
-            EXPECT_TRUE(focus != nullptr && !window.table().isAncestorOf(focus))
-                << editing << " " << keys;
-        }
+    // Ctrl+Tab and Ctrl+Shift+Tab leave the table, from a cell or its editor;
+    // Alt+W goes to the ranking.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto& [editing, keys] :
+         {std::pair{false, Qt::KeyboardModifiers(Qt::ControlModifier)},
+          std::pair{true, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        window.table().setFocus();
+        if (editing)
+            QTest::keyClick(&window.table(), Qt::Key_F2);
+        ASSERT_EQ(QApplication::focusWidget() != &window.table(), editing);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, keys);
+        EXPECT_FALSE(window.table().isAncestorOf(QApplication::focusWidget())) << editing;
     }
-    // Alt+W, its label's key, goes to the ranking.
     Press(window, "Alt+W");
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(QApplication::focusWidget()->accessibleName(),
-              QStringLiteral("What to change first"));
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName().toStdString(), "What to change first");
 }
 
 } // namespace
