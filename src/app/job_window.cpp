@@ -273,10 +273,11 @@ void JobWindow::EndProgram() {
     JobWindow* program = this;
     while (auto* up = qobject_cast<JobWindow*>(program->parent()))
         program = up;
-    // A copy asks over its own job, then over the program's, before any
-    // window closes: Cancel at either keeps every window as it was.
+    // A copy asks over its own job, then over the program's unless its
+    // window was closed (and asked) already, before any window closes:
+    // Cancel at either keeps every window as it was.
     if (program != this) {
-        if (!MayClose() || !program->MayClose())
+        if (!MayClose() || (program->form_->isVisible() && !program->MayClose()))
             return;
         closeAsked_ = program->closeAsked_ = true;
         form_->close();
