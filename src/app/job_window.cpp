@@ -22,6 +22,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <utility>
+
 namespace app {
 namespace {
 
@@ -85,6 +87,12 @@ JobWindow::JobWindow()
             CompareWith(w.form_.get(), {w.Current(), w.path_});
         }));
     SetPath({});
+    // EXIT ends the whole program, whichever sheet it is pressed on (a copy
+    // for a redesign too), so it asks over the program's jobs, not only this
+    // window's.
+    auto* exit = form_->findChild<QPushButton*>(QStringLiteral("Command2"));
+    disconnect(exit, &QPushButton::clicked, form_.get(), nullptr);
+    connect(exit, &QPushButton::clicked, this, &JobWindow::EndProgram);
     form_->setAcceptDrops(true);
     form_->installEventFilter(this);
     // Whatever a click changes, the title's mark follows: each of these runs
@@ -255,6 +263,28 @@ bool JobWindow::MayDiscard(const QString& doing) {
                                       doing, [this] { return Save(); });
 }
 
+bool JobWindow::MayClose() {
+    const QString closing = QStringLiteral("closing the worksheet");
+    const bool beside = multiTask_ && multiTask_->isVisible();
+    return (!Kept() || MayDiscard(closing)) && (!beside || multiTask_->MayClose(closing));
+}
+
+void JobWindow::EndProgram() {
+    JobWindow* program = this;
+    while (auto* up = qobject_cast<JobWindow*>(program->parent()))
+        program = up;
+    // A copy asks over its own job, then over the program's unless its
+    // window was closed (and asked) already, before any window closes:
+    // Cancel at either keeps every window as it was.
+    if (program != this) {
+        if (!MayClose() || (program->form_->isVisible() && !program->MayClose()))
+            return;
+        closeAsked_ = program->closeAsked_ = true;
+        form_->close();
+    }
+    program->form_->EndProgram();
+}
+
 QString JobWindow::AskPath(bool save) {
     return AskJobPath(form_.get(),
                       save ? QStringLiteral("Save Job As") : QStringLiteral("Open Job"), save,
@@ -307,13 +337,11 @@ bool JobWindow::eventFilter(QObject* watched, QEvent* event) {
         // The title bar's close, Alt+F4 and EXIT all close the window, and
         // the multi-task job's open beside it, whose changes are asked for
         // too.
-        const QString closing = QStringLiteral("closing the worksheet");
-        const bool beside = multiTask_ && multiTask_->isVisible();
-        if ((Kept() && !MayDiscard(closing)) || (beside && !multiTask_->MayDiscard(closing))) {
+        if (!std::exchange(closeAsked_, false) && !MayClose()) {
             event->ignore();
             return true;
         }
-        if (beside)
+        if (multiTask_)
             multiTask_->hide();
         return false;
     }

@@ -92,6 +92,12 @@ class JobWindow : public QObject {
     bool WriteTo(const QString& path);
     // Save, Discard or Cancel: true when the user may go on.
     bool MayDiscard(const QString& question);
+    // Asks over the job, once it has a file or details, and over the
+    // multi-task job beside it: true when the window may close.
+    bool MayClose();
+    // EXIT: ends the program, asking first over this sheet's job and the
+    // program's.
+    void EndProgram();
     // The file the user chose in a file dialog, or empty.
     QString AskPath(bool save);
     // Tells the user which entries of the file were left unmade, or else
@@ -108,6 +114,7 @@ class JobWindow : public QObject {
     lifting::JobDetails details_;
     State saved_;
     bool openedOtherwise_ = false;
+    bool closeAsked_ = false; // EXIT asked already; the close that follows does not ask again
     std::unique_ptr<MultiTaskWindow> multiTask_;
 };
 

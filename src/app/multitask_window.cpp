@@ -19,6 +19,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -117,6 +118,12 @@ class EntryDelegate : public QStyledItemDelegate {
         QStyledItemDelegate::setEditorData(editor, index);
     }
 
+    // Ctrl+Tab leaves the table from an open editor too, before the
+    // delegate's own handling takes it to the next cell.
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        return window_.LeaveTable(event) || QStyledItemDelegate::eventFilter(editor, event);
+    }
+
   private:
     MultiTaskWindow& window_;
 };
@@ -127,7 +134,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
       cli_(new QLabel), note_(new QLabel), ranking_(new QTableWidget(this)),
       rankingDue_(new QTimer(this)), undo_(new QUndoStack(this)) {
     file_.details = NewDetails();
-    savedDetails_ = file_.details;
+    saved_ = file_;
     setAccessibleName(QString::fromLatin1(kTitle));
 
     auto* detailsButton = new QPushButton(QStringLiteral("&Details..."));
@@ -145,6 +152,11 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     connect(units_, &QComboBox::currentIndexChanged, this, [this](int index) {
         lifting::MultiTaskJob job = file_.job;
         job.units = static_cast<lifting::Units>(index);
+        if (!job.tasks.empty() && !MaySwitchUnits(job.units)) {
+            const QSignalBlocker quiet(units_);
+            units_->setCurrentIndex(static_cast<int>(file_.job.units));
+            return;
+        }
         Change(job, QStringLiteral("Change Units"));
     });
     connect(duration_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -178,6 +190,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     table_->setColumnWidth(Name, 130);
     table_->setColumnWidth(Coupling, 70);
     table_->setTabKeyNavigation(true);
+    table_->installEventFilter(this);
     connect(table_, &QTableWidget::itemChanged, this, &MultiTaskWindow::CellEdited);
 
     cli_->setAccessibleName(QStringLiteral("Composite lifting index"));
@@ -211,7 +224,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     rankingDue_->setSingleShot(true);
     rankingDue_->setInterval(250);
     connect(rankingDue_, &QTimer::timeout, this, &MultiTaskWindow::FillRanking);
-    auto* rankingLabel = new QLabel(QStringLiteral("What to change first (by what each task adds "
+    auto* rankingLabel = new QLabel(QStringLiteral("&What to change first (by what each task adds "
                                                    "to the CLI; Ctrl+R redesigns a task):"));
     rankingLabel->setBuddy(ranking_);
 
@@ -380,7 +393,7 @@ void MultiTaskWindow::Fill() {
     note_->setText(result.manyTasks ? QString::fromLatin1(lifting::kManyTasksNote) : QString());
     note_->setVisible(result.manyTasks);
     rankingDue_->start();
-    setWindowModified(!undo_->isClean() || file_.details != savedDetails_);
+    setWindowModified(!undo_->isClean() || file_.details != saved_.details);
     // A job with tasks always has one current, so that the Tasks menu and
     // its keys act on one from the moment a job is opened; without a task,
     // what acts on one is unavailable rather than silent.
@@ -568,7 +581,7 @@ void MultiTaskWindow::NewJob() {
     if (!MayDiscard(QStringLiteral("starting a new job")))
         return;
     file_ = {NewDetails(), {}};
-    savedDetails_ = file_.details;
+    saved_ = file_;
     undo_->clear();
     SetPath({});
     Apply(file_.job);
@@ -585,12 +598,14 @@ void MultiTaskWindow::OpenJob() {
         sheet_.OpenPath(path);
         return;
     }
-    OpenPath(path);
+    Load(path);
 }
 
 bool MultiTaskWindow::OpenPath(const QString& path) {
-    if (!MayDiscard(QStringLiteral("opening another job")))
-        return false;
+    return MayDiscard(QStringLiteral("opening another job")) && Load(path);
+}
+
+bool MultiTaskWindow::Load(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QString error;
     const std::optional<lifting::MultiTaskFile> file = lifting::LoadMultiTaskFile(absolute, &error);
@@ -600,7 +615,7 @@ bool MultiTaskWindow::OpenPath(const QString& path) {
         return false;
     }
     file_ = *file;
-    savedDetails_ = file_.details;
+    saved_ = file_;
     undo_->clear();
     SetPath(absolute);
     Apply(file_.job);
@@ -628,7 +643,7 @@ bool MultiTaskWindow::WriteTo(const QString& path) {
         return false;
     }
     SetPath(absolute);
-    savedDetails_ = file_.details;
+    saved_ = file_;
     undo_->setClean();
     Fill();
     return true;
@@ -662,12 +677,72 @@ QString MultiTaskWindow::AskPath(bool save) {
                       save, path_, {}, &folder_);
 }
 
+bool MultiTaskWindow::LeaveTable(QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool back = key->key() == Qt::Key_Backtab ||
+                      (key->key() == Qt::Key_Tab && key->modifiers() & Qt::ShiftModifier);
+    if (!(key->modifiers() & Qt::ControlModifier) || (!back && key->key() != Qt::Key_Tab))
+        return false;
+    // The next control that Tab would reach, outside the table and its editor.
+    QWidget* to = table_;
+    do
+        to = back ? to->previousInFocusChain() : to->nextInFocusChain();
+    while (to != table_ &&
+           (table_->isAncestorOf(to) || (to->focusPolicy() & Qt::TabFocus) != Qt::TabFocus ||
+            !to->isVisibleTo(this) || !to->isEnabled()));
+    to->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+}
+
+bool MultiTaskWindow::eventFilter(QObject* watched, QEvent* event) {
+    return (watched == table_ && LeaveTable(event)) || QMainWindow::eventFilter(watched, event);
+}
+
+bool MultiTaskWindow::MaySwitchUnits(lifting::Units to) {
+    // Nothing is converted: a job measured in inches would be worked out as
+    // if in centimetres, with another CLI and no word of why.
+    const bool metric = to == lifting::Units::Metric;
+    const auto [from, into] = metric ? std::pair{QStringLiteral("in"), QStringLiteral("cm")}
+                                     : std::pair{QStringLiteral("cm"), QStringLiteral("in")};
+    const auto [lb, kg] = metric ? std::pair{QStringLiteral("lb"), QStringLiteral("kg")}
+                                 : std::pair{QStringLiteral("kg"), QStringLiteral("lb")};
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QString::fromLatin1(kTitle));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(
+        QStringLiteral("Each entry of the tasks keeps its number as typed, and will be read "
+                       "in %1 units: H 25 %2 becomes 25 %3, and L(AVG) 30 %4 becomes 30 "
+                       "%5. Nothing is converted; every value and the CLI are worked out "
+                       "again from the entries read so.\n\nSwitch the job to %1 units?")
+            .arg(metric ? QStringLiteral("metric") : QStringLiteral("U.S. customary"), from, into,
+                 lb, kg));
+    QPushButton* toSwitch = box.addButton(QStringLiteral("&Switch"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == toSwitch;
+}
+
 void MultiTaskWindow::Warn(const QString& message) {
     app::Warn(this, QString::fromLatin1(kTitle), message);
 }
 
+bool MultiTaskWindow::MayClose(const QString& doing) {
+    if (!MayDiscard(doing))
+        return false;
+    // Save leaves nothing to take back.
+    if (isWindowModified()) {
+        file_ = saved_;
+        undo_->clear();
+        Apply(file_.job);
+    }
+    return true;
+}
+
 void MultiTaskWindow::closeEvent(QCloseEvent* event) {
-    if (MayDiscard(QStringLiteral("closing the window")))
+    if (MayClose(QStringLiteral("closing the window")))
         event->accept();
     else
         event->ignore();

@@ -64,6 +64,10 @@ class MultiTaskWindow : public QMainWindow {
     // Save, Discard or Cancel over unsaved changes, before doing ("closing
     // the window"): true when the caller may go on.
     bool MayDiscard(const QString& doing);
+    // MayDiscard before the window goes: Discard takes the job back to as it
+    // was last opened, saved or started, so that it shows again without the
+    // changes the user gave up.
+    bool MayClose(const QString& doing);
 
     // Replaces the job with job, as one step of the undo stack.
     void Change(const lifting::MultiTaskJob& job, const QString& what, int mergeKey = -1);
@@ -72,22 +76,30 @@ class MultiTaskWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Fill();
     void FillRanking();
     void CellEdited(QTableWidgetItem* item);
+    // Opens the multi-task file at path, asking nothing.
+    bool Load(const QString& path);
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
     QString AskPath(bool save);
+    // Ctrl+Tab and Ctrl+Shift+Tab move the focus out of the table, whose Tab
+    // goes from cell to cell: true when the event was one of them.
+    bool LeaveTable(QEvent* event);
+    // Asks before the entries, kept as typed, are read in the other units.
+    bool MaySwitchUnits(lifting::Units to);
     void Warn(const QString& message);
     int CurrentTask() const;
     void SelectTask(int task);
 
     JobWindow& sheet_;
     lifting::MultiTaskFile file_;
-    lifting::JobDetails savedDetails_; // as last opened, saved or started; the
-                                       // job's own edits are on the undo stack
+    lifting::MultiTaskFile saved_; // as last opened, saved or started; the
+                                   // job's own edits are on the undo stack
     QString path_;
     QString folder_;
     QTableWidget* table_;

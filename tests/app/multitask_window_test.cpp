@@ -1,8 +1,10 @@
 // The multi-task window driven by its keys as a user types a job: the CLI it
 // shows against lifting::Compute and a hand-worked figure, a refused text and
 // its undo, the report read back from its PDF, the ranking of what to change
-// first and a task opened for redesign, and closing the worksheet with the job
-// unsaved.
+// first and a task opened for redesign, closing the worksheet or EXIT in the
+// task's copy with the job unsaved; then a job opened, asked over as it is
+// opened again, closed and switched to other units, and the keys that leave
+// the table.
 #include "app/job_window.h"
 #include "app/multitask_report.h"
 #include "app/multitask_window.h"
@@ -13,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -21,8 +25,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -37,6 +45,23 @@ void Press(QWidget& window, const char* keys) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keySequence(&window, QKeySequence(QLatin1String(keys)));
+}
+
+// Answers the next question with its button of the role; then, which runs
+// first, may arm the responder for the question that follows.
+std::unique_ptr<harness::Responder> Answer(
+    QMessageBox::ButtonRole role, std::function<void()> then = [] {}) {
+    return harness::Responder::Handle([role, then](QWidget& dialog) {
+        then();
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == role)
+                    return button->click();
+            }
+        }
+        ADD_FAILURE() << "unanswered " << dialog.metaObject()->className();
+        dialog.close();
+    });
 }
 
 QString CliText(const app::MultiTaskWindow& window) {
@@ -151,33 +176,43 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     ASSERT_NE(guidance, nullptr);
     EXPECT_TRUE(guidance->isVisible());
     EXPECT_EQ(window.file().job.tasks.size(), 3u);
+
+    // EXIT in the copy ends the program: after the copy's own question it
+    // asks over the multi-task job, whose Cancel keeps every window open.
+    std::unique_ptr<harness::Responder> job;
+    auto discardCopy =
+        Answer(QMessageBox::DestructiveRole, [&job] { job = Answer(QMessageBox::RejectRole); });
+    QObject running;
+    QTimer::singleShot(0, &running, [&copy, &running] {
+        QTest::mouseClick(copy.form().findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        // Reached only while the program runs on.
+        QTimer::singleShot(0, &running, [] { QCoreApplication::exit(1); });
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 1);
+    EXPECT_TRUE(job && job->seen().message.startsWith(QStringLiteral("The multi-task job has")));
+    EXPECT_TRUE(copy.form().isVisible() && window.isVisible());
     delete &copy;
 
     // Closing the worksheet asks over the multi-task job's changes too:
     // Cancel keeps both windows, Discard closes both.
-    for (const auto& [button, closes] :
-         {std::pair{QMessageBox::Cancel, false}, std::pair{QMessageBox::Discard, true}}) {
-        QString asked;
-        auto answer = harness::Responder::Handle([&asked, button = button](QWidget& dialog) {
-            auto* box = qobject_cast<QMessageBox*>(&dialog);
-            if (box == nullptr) {
-                ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
-                dialog.close();
-                return;
-            }
-            asked = box->text();
-            box->button(button)->click();
-        });
+    for (const auto& [role, closes] : {std::pair{QMessageBox::RejectRole, false},
+                                       std::pair{QMessageBox::DestructiveRole, true}}) {
+        auto answer = Answer(role);
         EXPECT_EQ(sheet.form().close(), closes);
+        const QString asked = answer->seen().message;
         EXPECT_TRUE(asked.startsWith(QStringLiteral("The multi-task job has changes")))
             << asked.toStdString();
         EXPECT_EQ(window.isVisible(), !closes);
         EXPECT_EQ(sheet.form().isVisible(), !closes);
+        // Discarded, the job that never had a file is a new one again.
+        EXPECT_EQ(window.file().job.tasks.empty(), closes);
     }
 }
 
 // A job just opened has its first task current: its keys act on it at once.
-// Without a task, what acts on one is unavailable.
+// Without a task, what acts on one is unavailable. Its changes are not lost
+// unasked, nor asked for twice.
 TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stocker.liftjob"));
@@ -218,6 +253,60 @@ TEST(MultiTaskWindow, AnOpenedJobsFirstTaskGoesToTheSheetByItsKeys) {
     Press(window, "Ctrl+Shift+T");
     // 51 x FM 0.94 at H 10 in; H 20 in would give half of it.
     EXPECT_EQ(sheet.form().Text(lifting::Cell::RwlOrigin), QStringLiteral("47.9"));
+
+    // Open asks once over the changes; Discard as the window closes drops
+    // them, back to the job of the file.
+    Press(window, "Ctrl+T");
+    std::unique_ptr<harness::Responder> choose;
+    auto discard = Answer(QMessageBox::DestructiveRole, [&choose, &path] {
+        choose = harness::Responder::Handle([&path](QWidget& dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+                files->selectFile(path);
+            static_cast<QDialog&>(dialog).accept();
+        });
+    });
+    Press(window, "Ctrl+O");
+    EXPECT_TRUE(window.file().job == file.job);
+    Press(window, "Ctrl+T");
+    auto discardOnClose = Answer(QMessageBox::DestructiveRole);
+    Press(window, "Ctrl+W");
+    Press(sheet.form(), "Ctrl+M");
+    EXPECT_TRUE(window.file().job == file.job);
+    EXPECT_FALSE(window.isWindowModified());
+
+    // The Units box asks before the entries are read in the other units:
+    // Cancel leaves the job and the box as they were; Switch keeps the
+    // entries as typed.
+    QComboBox* units = nullptr;
+    for (QComboBox* box : window.findChildren<QComboBox*>())
+        units = box->accessibleName() == QStringLiteral("Units") ? box : units;
+    ASSERT_NE(units, nullptr);
+    for (const bool switches : {false, true}) {
+        auto answer = Answer(switches ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        QTest::keyClick(units, Qt::Key_Down);
+        EXPECT_TRUE(answer->seen().message.contains(QStringLiteral("H 25 in becomes 25 cm")));
+        EXPECT_EQ(units->currentIndex(), switches ? 1 : 0);
+        EXPECT_TRUE(window.file().job.units ==
+                        (switches ? lifting::Units::Metric : lifting::Units::UsCustomary) &&
+                    window.file().job.tasks == file.job.tasks);
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab leave the table, from a cell or its editor;
+    // Alt+W goes to the ranking.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto& [editing, keys] :
+         {std::pair{false, Qt::KeyboardModifiers(Qt::ControlModifier)},
+          std::pair{true, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        window.table().setFocus();
+        if (editing)
+            QTest::keyClick(&window.table(), Qt::Key_F2);
+        ASSERT_EQ(QApplication::focusWidget() != &window.table(), editing);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, keys);
+        EXPECT_FALSE(window.table().isAncestorOf(QApplication::focusWidget())) << editing;
+    }
+    Press(window, "Alt+W");
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName().toStdString(), "What to change first");
 }
 
 } // namespace
