@@ -60,6 +60,7 @@ class ChangeJob : public QUndoCommand {
         : QUndoCommand(what), window_(window), before_(std::move(before)), after_(std::move(after)),
           mergeKey_(mergeKey) {}
 
+    int mergeKey() const { return mergeKey_; }
     void undo() override { window_.Apply(before_); }
     void redo() override { window_.Apply(after_); }
     int id() const override { return mergeKey_ < 0 ? -1 : 1; }
@@ -121,6 +122,9 @@ class EntryDelegate : public QStyledItemDelegate {
     // Ctrl+Tab leaves the table from an open editor too, before the
     // delegate's own handling takes it to the next cell.
     bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            window_.RevertEditSession();
         return window_.LeaveTable(event) || QStyledItemDelegate::eventFilter(editor, event);
     }
 
@@ -147,7 +151,7 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     top->addWidget(detailsButton);
     auto* options = new QFormLayout;
     options->addRow(QStringLiteral("&Units:"), units_);
-    options->addRow(QStringLiteral("Work d&uration:"), duration_);
+    options->addRow(QStringLiteral("Work du&ration:"), duration_);
     top->addLayout(options);
     connect(units_, &QComboBox::currentIndexChanged, this, [this](int index) {
         lifting::MultiTaskJob job = file_.job;
@@ -189,6 +193,8 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     table_->horizontalHeader()->setDefaultSectionSize(58);
     table_->setColumnWidth(Name, 130);
     table_->setColumnWidth(Coupling, 70);
+    // Room for its header and most reasons, however narrow the window.
+    table_->setColumnWidth(Problem, 280);
     table_->setTabKeyNavigation(true);
     table_->installEventFilter(this);
     connect(table_, &QTableWidget::itemChanged, this, &MultiTaskWindow::CellEdited);
@@ -328,10 +334,15 @@ void MultiTaskWindow::Fill() {
         duration_->setCurrentIndex(static_cast<int>(job.duration));
     }
     const lifting::JobDetails& d = file_.details;
+    QStringList known;
+    for (const QString& detail : {d.task, d.analyst, d.date}) {
+        if (!detail.isEmpty())
+            known << detail.toHtmlEscaped();
+    }
     details_->setText(
-        QStringLiteral("<b>%1</b><br>%2 · %3 · %4")
+        QStringLiteral("<b>%1</b><br>%2")
             .arg((d.title.isEmpty() ? QStringLiteral("Untitled job") : d.title).toHtmlEscaped(),
-                 d.task.toHtmlEscaped(), d.analyst.toHtmlEscaped(), d.date.toHtmlEscaped()));
+                 known.join(QStringLiteral(" · "))));
 
     table_->setRowCount(static_cast<int>(job.tasks.size()));
     auto itemAt = [this](int row, int column, bool editable) {
@@ -694,6 +705,16 @@ bool MultiTaskWindow::LeaveTable(QEvent* event) {
             !to->isVisibleTo(this) || !to->isEnabled()));
     to->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     return true;
+}
+
+void MultiTaskWindow::RevertEditSession() {
+    // Only the newest step, and only where this editor made it: an edit
+    // undone before would otherwise be undone again.
+    const int top = undo_->index() - 1;
+    if (top < 0 || top != undo_->count() - 1)
+        return;
+    if (static_cast<const ChangeJob*>(undo_->command(top))->mergeKey() == editSession_)
+        undo_->undo();
 }
 
 bool MultiTaskWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -90,6 +90,9 @@ class MultiTaskWindow : public QMainWindow {
     // Ctrl+Tab and Ctrl+Shift+Tab move the focus out of the table, whose Tab
     // goes from cell to cell: true when the event was one of them.
     bool LeaveTable(QEvent* event);
+    // Escape in an editor: the cell as it was when the editor opened, its
+    // keystrokes (applied as typed) undone.
+    void RevertEditSession();
     // Asks before the entries, kept as typed, are read in the other units.
     bool MaySwitchUnits(lifting::Units to);
     void Warn(const QString& message);

@@ -120,6 +120,12 @@ TEST(MultiTaskWindow, AJobTypedByKeyboardShowsItsCliUndoesAnEditAndPrintsIt) {
     Press(window, "Ctrl+Z");
     EXPECT_EQ(window.file().job.tasks[1][lifting::Entry::OriginH], QStringLiteral("10"));
     EXPECT_TRUE(CliText(window).contains(QStringLiteral("0.67")));
+    // Escape leaves the cell as it was, though its keystrokes were applied.
+    window.table().setCurrentCell(1, hAtOrigin);
+    Type(QStringLiteral("99"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(window.file().job.tasks[1][lifting::Entry::OriginH], QStringLiteral("10"));
+    EXPECT_EQ(window.table().item(1, hAtOrigin)->text(), QStringLiteral("10"));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
