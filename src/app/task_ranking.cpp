@@ -93,9 +93,10 @@ double DrawRanking(QPainter& painter, const QRectF& area, const lifting::MultiTa
                            places.join(QStringLiteral(", ")), why);
     // Rows close up where a long job and its notes would run past the area,
     // down to what the font needs.
-    const double rowHeight = std::clamp((area.bottom() - y - whyNot.size() * kRowHeight) /
-                                            static_cast<double>(ranking.size() + 1),
-                                        kTightRowHeight, kRowHeight);
+    const double rowHeight =
+        std::clamp((area.bottom() - y - static_cast<double>(whyNot.size()) * kRowHeight) /
+                       static_cast<double>(ranking.size() + 1),
+                   kTightRowHeight, kRowHeight);
     auto row = [&](const std::array<QString, kWidths.size()>& texts) {
         double x = area.left();
         for (std::size_t c = 0; c < texts.size(); ++c) {

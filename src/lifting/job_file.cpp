@@ -1,9 +1,9 @@
 #include "lifting/job_file.h"
 
 #include "lifting/json_file.h"
-#include "lifting/saving.h"
 #include "lifting/latin1.h"
 #include "lifting/reading.h"
+#include "lifting/saving.h"
 
 #include <QJsonObject>
 

@@ -167,5 +167,4 @@ std::optional<QByteArray> ReadLimited(const QString& path, QString* error) {
     return bytes;
 }
 
-
 } // namespace lifting::json

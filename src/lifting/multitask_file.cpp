@@ -1,8 +1,8 @@
 #include "lifting/multitask_file.h"
 
 #include "lifting/json_file.h"
-#include "lifting/saving.h"
 #include "lifting/latin1.h"
+#include "lifting/saving.h"
 
 #include <QJsonArray>
 
