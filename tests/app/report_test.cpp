@@ -11,10 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <array>
-#include <tuple>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -267,91 +263,17 @@ TEST(Report, CommandFailsWithTheStatusAndTheFileThatWentWrong) {
 
     // Neither the job nor a pipe named as the output is replaced by a file:
     // the job is refused as the output, and the pipe's reader gets the PDF.
-    const Outcome over = Report({good, QStringLiteral("-o"), good});
-    EXPECT_EQ(over.status, 2);
-    EXPECT_TRUE(over.errors.contains(QStringLiteral("is one of the inputs")))
-        << over.errors.toStdString();
+    EXPECT_EQ(Report({good, QStringLiteral("-o"), good}).status, 2);
     QString error;
     EXPECT_TRUE(lifting::LoadJobFile(good, &error)) << error.toStdString();
     const QString pipe = dir.filePath(QStringLiteral("pipe.pdf"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     QProcess reader;
-    reader.setStandardOutputFile(dir.filePath(QStringLiteral("read.pdf")));
     reader.start(QStringLiteral("cat"), {pipe});
     EXPECT_EQ(Report({good, QStringLiteral("-o"), pipe}).status, 0);
-    EXPECT_TRUE(reader.waitForFinished(10000));
+    EXPECT_TRUE(reader.waitForFinished(10000) && reader.readAllStandardOutput().startsWith("%PDF"));
     reader.kill();
     EXPECT_FALSE(QFileInfo(pipe).isFile());
-    QFile read(dir.filePath(QStringLiteral("read.pdf")));
-    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(read.readAll().startsWith("%PDF"));
-}
-
-// The words of each page of a PDF with their boxes, as pdftotext reads them.
-struct PdfWord {
-    int page;
-    QRectF box;
-    QString text;
-};
-std::vector<PdfWord> PdfWords(const QString& pdf) {
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-                  {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    static const QRegularExpression kPageOrWord(
-        QStringLiteral(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" )re"
-                       R"re(yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<PdfWord> words;
-    int page = 0;
-    for (auto it = kPageOrWord.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-         it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(1).isEmpty()) {
-            ++page;
-            continue;
-        }
-        words.push_back({page,
-                         QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
-                         m.captured(5)});
-    }
-    return words;
-}
-
-// However many tasks have no index, and however many notes the ranking
-// needs, no text of a multi-task report is printed over another: twelve
-// tasks beyond the H limit at the destination, and thirty tasks whose summed
-// frequency is beyond the table.
-TEST(Report, MultiTaskPagesPrintNoTextOverAnother) {
-    QTemporaryDir dir;
-    for (const auto& [count, destinationH, frequency] :
-         {std::tuple{12, "30", "1"}, std::tuple{30, "10", "0.6"}}) {
-        SCOPED_TRACE(count);
-        lifting::MultiTaskFile file;
-        for (int t = 0; t < count; ++t) {
-            lifting::Task& task = file.job.tasks.emplace_back();
-            task.name = QStringLiteral("Layer %1, carton from the conveyor to the pallet").arg(t);
-            const std::array<const char*, lifting::kEntryCount> entries{
-                "25", "35", "10", "20", destinationH, "30", "0", "0", frequency};
-            for (std::size_t e = 0; e < lifting::kEntryCount; ++e)
-                task[static_cast<Entry>(e)] = QString::fromLatin1(entries[e]);
-        }
-        const QString job = dir.filePath(QStringLiteral("job.liftjob"));
-        const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
-        WriteFile(job, lifting::WriteMultiTaskFile(file));
-        ASSERT_EQ(Report({job, QStringLiteral("-o"), pdf}).status, 0);
-        const std::vector<PdfWord> words = PdfWords(pdf);
-        ASSERT_GT(words.size(), 100U);
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            // Boxes hold the font's whole height; neighbouring lines touch.
-            const QRectF box = words[i].box.adjusted(0.5, 1, -0.5, -1);
-            for (std::size_t j = i + 1; j < words.size(); ++j) {
-                EXPECT_FALSE(words[j].page == words[i].page && box.intersects(words[j].box))
-                    << "page " << words[i].page << ": " << words[i].text.toStdString() << " over "
-                    << words[j].text.toStdString();
-            }
-        }
-    }
 }
 
 // The dish-washer job against the same job with H 20 -> 10 at both ends: HM
