@@ -5,9 +5,12 @@
 #include "lifting/bands.h"
 #include "lifting/numbers.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace app {
 namespace {
@@ -50,17 +53,29 @@ const lifting::CompositeStep* StepOf(const lifting::MultiTaskResult& result, std
 // The tasks first..last of the job, each in a row.
 double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTaskFile& file,
                  const lifting::MultiTaskResult& result, std::size_t first, std::size_t last) {
-    constexpr double kNumber = 16, kCoupling = 34, kEntry = 33, kValue = 36;
-    // Room for "destination" in the governing end's column.
-    constexpr double kEnd = 46;
-    auto width = [](const TaskValueColumn& column) {
-        return column.value == TaskValue::Governing ? kEnd : kValue;
+    constexpr double kNumber = 16, kCoupling = 34, kPadding = 10;
+    // Each entry and value as wide as its header or its widest text on the
+    // page, so that the tasks' names have the rest.
+    const QFontMetricsF headerMetrics(ReportFont(8, true), painter.device());
+    const QFontMetricsF textMetrics(ReportFont(8), painter.device());
+    auto fitted = [&](const char* header, const auto& textOf) {
+        double widest = headerMetrics.horizontalAdvance(QString::fromUtf8(header));
+        for (std::size_t i = first; i < last; ++i)
+            widest = std::max(widest, textMetrics.horizontalAdvance(textOf(i)));
+        return widest + kPadding;
     };
-    double valuesWidth = 0;
+    std::vector<double> entryWidths;
+    for (const TaskEntryColumn& column : kTaskEntryColumns)
+        entryWidths.push_back(fitted(column.header, [&](std::size_t i) {
+            return file.job.tasks[i][column.entry].value_or(QString());
+        }));
+    std::vector<double> valueWidths;
     for (const TaskValueColumn& column : kTaskValueColumns)
-        valuesWidth += width(column);
-    const double nameWidth =
-        area.width() - kNumber - kCoupling - kTaskEntryColumns.size() * kEntry - valuesWidth;
+        valueWidths.push_back(fitted(
+            column.header, [&](std::size_t i) { return TaskValueText(result, i, column.value); }));
+    const double nameWidth = area.width() - kNumber - kCoupling -
+                             std::accumulate(entryWidths.begin(), entryWidths.end(), 0.0) -
+                             std::accumulate(valueWidths.begin(), valueWidths.end(), 0.0);
     double y = area.top();
     painter.setPen(kInk);
     painter.setFont(ReportFont(8, true));
@@ -72,10 +87,10 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
     cell(kNumber, QStringLiteral("#"));
     cell(nameWidth, QStringLiteral("  Task"), Qt::AlignLeft);
     cell(kCoupling, QStringLiteral("Coupl."), Qt::AlignLeft);
-    for (const TaskEntryColumn& column : kTaskEntryColumns)
-        cell(kEntry, QString::fromUtf8(column.header));
-    for (const TaskValueColumn& column : kTaskValueColumns)
-        cell(width(column), QString::fromUtf8(column.header));
+    for (std::size_t c = 0; c < kTaskEntryColumns.size(); ++c)
+        cell(entryWidths[c], QString::fromUtf8(kTaskEntryColumns[c].header));
+    for (std::size_t c = 0; c < kTaskValueColumns.size(); ++c)
+        cell(valueWidths[c], QString::fromUtf8(kTaskValueColumns[c].header));
     y += kRowHeight;
     DrawRule(painter, area.left(), area.right(), y);
     painter.setFont(ReportFont(8));
@@ -85,10 +100,10 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
         cell(kNumber, QString::number(i + 1));
         cell(nameWidth, QStringLiteral("  ") + task.name, Qt::AlignLeft);
         cell(kCoupling, CouplingName(task.coupling), Qt::AlignLeft);
-        for (const TaskEntryColumn& column : kTaskEntryColumns)
-            cell(kEntry, task[column.entry].value_or(QString()));
-        for (const TaskValueColumn& column : kTaskValueColumns)
-            cell(width(column), TaskValueText(result, i, column.value));
+        for (std::size_t c = 0; c < kTaskEntryColumns.size(); ++c)
+            cell(entryWidths[c], task[kTaskEntryColumns[c].entry].value_or(QString()));
+        for (std::size_t c = 0; c < kTaskValueColumns.size(); ++c)
+            cell(valueWidths[c], TaskValueText(result, i, kTaskValueColumns[c].value));
         y += kRowHeight;
     }
     DrawRule(painter, area.left(), area.right(), y);
