@@ -156,10 +156,15 @@ MultiTaskWindow::MultiTaskWindow(JobWindow& sheet)
     connect(units_, &QComboBox::currentIndexChanged, this, [this](int index) {
         lifting::MultiTaskJob job = file_.job;
         job.units = static_cast<lifting::Units>(index);
-        if (!job.tasks.empty() && !MaySwitchUnits(job.units)) {
-            const QSignalBlocker quiet(units_);
-            units_->setCurrentIndex(static_cast<int>(file_.job.units));
-            return;
+        if (!job.tasks.empty()) {
+            // The box shows the job's units while it asks; a switch shows the
+            // new ones as the job is filled in again.
+            {
+                const QSignalBlocker quiet(units_);
+                units_->setCurrentIndex(static_cast<int>(file_.job.units));
+            }
+            if (!MaySwitchUnits(job.units))
+                return;
         }
         Change(job, QStringLiteral("Change Units"));
     });
