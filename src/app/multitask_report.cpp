@@ -9,8 +9,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
-#include <vector>
 
 namespace app {
 namespace {
@@ -64,15 +64,16 @@ double DrawTasks(QPainter& painter, const QRectF& area, const lifting::MultiTask
             widest = std::max(widest, textMetrics.horizontalAdvance(textOf(i)));
         return widest + kPadding;
     };
-    std::vector<double> entryWidths;
-    for (const TaskEntryColumn& column : kTaskEntryColumns)
-        entryWidths.push_back(fitted(column.header, [&](std::size_t i) {
-            return file.job.tasks[i][column.entry].value_or(QString());
-        }));
-    std::vector<double> valueWidths;
-    for (const TaskValueColumn& column : kTaskValueColumns)
-        valueWidths.push_back(fitted(
-            column.header, [&](std::size_t i) { return TaskValueText(result, i, column.value); }));
+    std::array<double, kTaskEntryColumns.size()> entryWidths{};
+    for (std::size_t c = 0; c < entryWidths.size(); ++c)
+        entryWidths[c] = fitted(kTaskEntryColumns[c].header, [&](std::size_t i) {
+            return file.job.tasks[i][kTaskEntryColumns[c].entry].value_or(QString());
+        });
+    std::array<double, kTaskValueColumns.size()> valueWidths{};
+    for (std::size_t c = 0; c < valueWidths.size(); ++c)
+        valueWidths[c] = fitted(kTaskValueColumns[c].header, [&](std::size_t i) {
+            return TaskValueText(result, i, kTaskValueColumns[c].value);
+        });
     const double nameWidth = area.width() - kNumber - kCoupling -
                              std::accumulate(entryWidths.begin(), entryWidths.end(), 0.0) -
                              std::accumulate(valueWidths.begin(), valueWidths.end(), 0.0);
