@@ -119,8 +119,8 @@ class EntryDelegate : public QStyledItemDelegate {
         QStyledItemDelegate::setEditorData(editor, index);
     }
 
-    // Ctrl+Tab leaves the table from an open editor too, before the
-    // delegate's own handling takes it to the next cell.
+    // Escape takes the editor's keystrokes back; Ctrl+Tab leaves the table
+    // from an open editor too, before the delegate takes it to the next cell.
     bool eventFilter(QObject* editor, QEvent* event) override {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
@@ -596,10 +596,14 @@ void MultiTaskWindow::EditDetails() {
 void MultiTaskWindow::NewJob() {
     if (!MayDiscard(QStringLiteral("starting a new job")))
         return;
-    file_ = {NewDetails(), {}};
+    Take({NewDetails(), {}});
+    SetPath({});
+}
+
+void MultiTaskWindow::Take(const lifting::MultiTaskFile& file) {
+    file_ = file;
     saved_ = file_;
     undo_->clear();
-    SetPath({});
     Apply(file_.job);
 }
 
@@ -630,11 +634,8 @@ bool MultiTaskWindow::Load(const QString& path) {
                  .arg(Quoted(absolute), error));
         return false;
     }
-    file_ = *file;
-    saved_ = file_;
-    undo_->clear();
+    Take(*file);
     SetPath(absolute);
-    Apply(file_.job);
     show();
     raise();
     return true;
@@ -759,11 +760,8 @@ bool MultiTaskWindow::MayClose(const QString& doing) {
     if (!MayDiscard(doing))
         return false;
     // Save leaves nothing to take back.
-    if (isWindowModified()) {
-        file_ = saved_;
-        undo_->clear();
-        Apply(file_.job);
-    }
+    if (isWindowModified())
+        Take(saved_);
     return true;
 }
 

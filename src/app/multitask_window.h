@@ -84,6 +84,8 @@ class MultiTaskWindow : public QMainWindow {
     void CellEdited(QTableWidgetItem* item);
     // Opens the multi-task file at path, asking nothing.
     bool Load(const QString& path);
+    // Makes file the job, as opened or saved, with nothing to undo.
+    void Take(const lifting::MultiTaskFile& file);
     void SetPath(const QString& path);
     bool WriteTo(const QString& path);
     QString AskPath(bool save);

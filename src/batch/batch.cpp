@@ -77,7 +77,7 @@ QByteArray RequiredName(std::size_t i) {
 }
 
 // What is wrong with an entry's text, in the words of a row's error.
-QString RefusedEntry(Entry entry, const QString& text, const QString& problem) {
+QString RefusalWords(Entry entry, const QString& text, const QString& problem) {
     return QStringLiteral("%1 is \"%2\": %3")
         .arg(QString::fromLatin1(
                  RequiredName(kOptionColumns.size() + static_cast<std::size_t>(entry))),
@@ -414,7 +414,7 @@ class CsvBatch {
             const lifting::Reading reading = ascii ? sheet_.Enter(entry, QLatin1StringView(text))
                                                    : sheet_.Enter(entry, QString::fromUtf8(text));
             if (!reading.value)
-                return RefusedEntry(entry, QString::fromUtf8(text), reading.problem);
+                return RefusalWords(entry, QString::fromUtf8(text), reading.problem);
             entered->numbers[entry] = *reading.value;
         }
         sheet_.Calculate();
@@ -591,17 +591,14 @@ BatchStatus BatchJobFiles(const QStringList& files, CsvWriter* out, const Say& s
         out->Field(Bytes(lifting::KeyOf(entered.units)));
         out->Field(Bytes(lifting::KeyOf(entered.duration)));
         out->Field(Bytes(lifting::KeyOf(entered.coupling)));
-        QString error;
-        for (std::size_t e = 0; e < kEntryCount; ++e) {
-            const std::optional<QString>& text = entered.entries[e];
+        for (const std::optional<QString>& text : entered.entries)
             out->Field(QStringView(text.value_or(QString())));
-            if (!text || !error.isEmpty())
-                continue;
-            const lifting::Reading reading =
-                lifting::ReadEntry(*text, static_cast<Entry>(e), entered.units);
-            if (!reading.value)
-                error = RefusedEntry(static_cast<Entry>(e), *text, reading.problem);
-        }
+        std::vector<lifting::RefusedEntry> refused;
+        lifting::EnterableJob(entered, &refused);
+        QString error;
+        if (!refused.empty())
+            error =
+                RefusalWords(refused.front().entry, refused.front().text, refused.front().problem);
         if (!error.isEmpty()) {
             say(QStringLiteral("%1: %2").arg(path, error));
             anyFailed = true;
